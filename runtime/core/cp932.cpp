@@ -1,0 +1,87 @@
+#include "runtime/core/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <string>
+
+namespace rt {
+namespace {
+
+// One conversion through iconv. Input and output are byte strings; a
+// character that cannot be converted or an incomplete sequence is an error
+// at its position, counted in input units of `unit` bytes.
+std::string convert(const char* to, const char* from, const char* data, size_t size, size_t unit) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw EncodingError(std::string("no converter from ") + from + " to " + to, 0);
+  }
+  std::string out(size * 4 + 16, '\0');
+  char* in_ptr = const_cast<char*>(data);
+  size_t in_left = size;
+  char* out_ptr = out.data();
+  size_t out_left = out.size();
+  while (in_left > 0) {
+    size_t r = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
+    if (r != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {
+      size_t used = out.size() - out_left;
+      out.resize(out.size() * 2);
+      out_ptr = out.data() + used;
+      out_left = out.size() - used;
+      continue;
+    }
+    size_t position = (size - in_left) / unit;
+    iconv_close(cd);
+    throw EncodingError(errno == EILSEQ ? std::string("cannot convert character at ") +
+                                              std::to_string(position) + " to " + to
+                                        : std::string("incomplete character at ") +
+                                              std::to_string(position),
+                        position);
+  }
+  // Flush any shift state (none for these encodings, but cheap and correct).
+  iconv(cd, nullptr, nullptr, &out_ptr, &out_left);
+  iconv_close(cd);
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+std::u16string bytes_to_u16(const std::string& bytes) {
+  std::u16string text(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < text.size(); ++i) {
+    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  }
+  return text;
+}
+
+std::string u16_to_bytes(std::u16string_view text) {
+  std::string bytes(text.size() * 2, '\0');
+  for (size_t i = 0; i < text.size(); ++i) {
+    bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::string to_cp932(std::u16string_view text) {
+  std::string in = u16_to_bytes(text);
+  return convert("CP932", "UTF-16LE", in.data(), in.size(), 2);
+}
+
+std::u16string from_cp932(std::string_view bytes) {
+  return bytes_to_u16(convert("UTF-16LE", "CP932", bytes.data(), bytes.size(), 1));
+}
+
+std::string to_utf8(std::u16string_view text) {
+  std::string in = u16_to_bytes(text);
+  return convert("UTF-8", "UTF-16LE", in.data(), in.size(), 2);
+}
+
+std::u16string from_utf8(std::string_view text) {
+  return bytes_to_u16(convert("UTF-16LE", "UTF-8", text.data(), text.size(), 1));
+}
+
+}  // namespace rt
