@@ -64,9 +64,10 @@ void FakePlatform::change_dir(std::u16string_view path) {
 
 double FakePlatform::shell(std::u16string_view command, rt::WindowStyle style) {
   record({.kind = CallKind::Shell, .text = std::u16string(command), .style = style});
-  const std::u16string program = rt::split_command(command).program;
-  if (std::find(missing_programs_.begin(), missing_programs_.end(), program) != missing_programs_.end()) {
-    rt::raise(rt::ErrorNumber::FileNotFound, "fake shell");
+  for (const rt::CommandParts& reading : rt::command_readings(command)) {
+    if (std::find(missing_programs_.begin(), missing_programs_.end(), reading.program) != missing_programs_.end()) {
+      rt::raise(rt::ErrorNumber::FileNotFound, "fake shell");
+    }
   }
   return next_task_id_++;
 }

@@ -51,7 +51,8 @@ class FakePlatform final : public rt::Platform {
   // What GetSystemDirectoryA reports, in code page 932 bytes ("" makes it return 0).
   void set_system_folder(std::string folder) { system_folder_ = std::move(folder); }
   void set_help_result(std::int32_t result) { help_result_ = result; }
-  // shell() raises FileNotFound when the program part of the command is this path.
+  // shell() raises FileNotFound when the command names this program path
+  // (the path alone, or the path, a blank and arguments).
   void fail_shell_for(std::u16string program_path) { missing_programs_.push_back(std::move(program_path)); }
   // Every later call of this kind is recorded and then raises this error.
   void raise_on(CallKind kind, rt::ErrorNumber number) { raising_[kind] = number; }

@@ -4,29 +4,34 @@
 
 namespace {
 
-struct SplitCase {
-  std::u16string command;
+struct Reading {
   std::u16string program;
   std::u16string arguments;
+  bool operator==(const Reading&) const = default;
 };
 
-TEST(SplitCommand, FollowsThePlatformRule) {
-  const SplitCase cases[] = {
-      {u"C:\\course\\C01_002.EXE qevo", u"C:\\course\\C01_002.EXE", u"qevo"},
-      {u"D:\\Windows\\Sndvol32.exe", u"D:\\Windows\\Sndvol32.exe", u""},
-      {u"prog  two blanks", u"prog", u" two blanks"},
-      {u"\"C:\\my course\\p.exe\" qevo", u"C:\\my course\\p.exe", u"qevo"},
-      {u"\"C:\\my course\\p.exe\"", u"C:\\my course\\p.exe", u""},
-      {u"\"unclosed quote", u"unclosed quote", u""},
-      {u"C:\\my course\\p.exe qevo", u"C:\\my", u"course\\p.exe qevo"},
-      {u"", u"", u""},
-      {u" qevo", u"", u"qevo"},
-  };
-  for (const SplitCase& c : cases) {
-    const rt::CommandParts parts = rt::split_command(c.command);
-    EXPECT_EQ(parts.program, c.program);
-    EXPECT_EQ(parts.arguments, c.arguments);
-  }
+std::vector<Reading> readings_of(std::u16string_view command) {
+  std::vector<Reading> readings;
+  for (const rt::CommandParts& parts : rt::command_readings(command)) readings.push_back({parts.program, parts.arguments});
+  return readings;
+}
+
+TEST(CommandReadings, QuotedProgramHasOneReading) {
+  EXPECT_EQ(readings_of(u"\"C:\\my course\\p.exe\" qevo"), (std::vector<Reading>{{u"C:\\my course\\p.exe", u"qevo"}}));
+  EXPECT_EQ(readings_of(u"\"C:\\my course\\p.exe\""), (std::vector<Reading>{{u"C:\\my course\\p.exe", u""}}));
+  EXPECT_EQ(readings_of(u"\"unclosed quote"), (std::vector<Reading>{{u"unclosed quote", u""}}));
+}
+
+TEST(CommandReadings, UnquotedProgramEndsAtAnyBlankLongestFirst) {
+  EXPECT_EQ(readings_of(u"D:\\Windows\\Sndvol32.exe"), (std::vector<Reading>{{u"D:\\Windows\\Sndvol32.exe", u""}}));
+  EXPECT_EQ(readings_of(u"/my course/C01_002.EXE qevo"), (std::vector<Reading>{
+                                                            {u"/my course/C01_002.EXE qevo", u""},
+                                                            {u"/my course/C01_002.EXE", u"qevo"},
+                                                            {u"/my", u"course/C01_002.EXE qevo"},
+                                                        }));
+  // Only the one separating blank is taken off the argument text.
+  EXPECT_EQ(readings_of(u"p  a"), (std::vector<Reading>{{u"p  a", u""}, {u"p ", u"a"}, {u"p", u" a"}}));
+  EXPECT_EQ(readings_of(u""), (std::vector<Reading>{{u"", u""}}));
 }
 
 }  // namespace
