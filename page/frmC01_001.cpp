@@ -189,7 +189,7 @@ void frmC01_001::combo001_Click() {
 
 void frmC01_001::vscTime_Change() {
   basMain::PauseMs = form_.control("vscTime").get("Value").to_int16();
-  form_.control("lblTime").set("Caption", rt::join({rt::text_from_i4(basMain::PauseMs), u"/ms"}));
+  form_.control("lblTime").set("Caption", rt::join(rt::text_from_i4(basMain::PauseMs), u"/ms"));
 }
 
 // Menu commands
@@ -206,7 +206,7 @@ void frmC01_001::mnuH_Index_Click() {
 }
 
 void frmC01_001::start_companion(std::u16string_view program_file) {
-  rt::platform().shell(rt::join({kParentFolder, program_file, kLaunchArgument}), rt::WindowStyle::NormalFocus);
+  rt::platform().shell(rt::join(kParentFolder, program_file, kLaunchArgument), rt::WindowStyle::NormalFocus);
   std::int16_t cancel = 0;
   Form_Unload(cancel);
 }
