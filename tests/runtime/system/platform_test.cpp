@@ -52,7 +52,9 @@ TEST(PosixPlatform, SleepIsNeverShortAndKeepsTheWindowAnswering) {
     EXPECT_GE(rt::monotonic_now() - start, static_cast<rt::MonotonicNs>(ms) * rt::kNsPerMs);
     // How often the hook runs depends on the machine's load; that it runs
     // during a long wait does not.
-    if (ms >= 100) EXPECT_GE(hook_runs, 1) << ms;
+    if (ms >= 100) {
+      EXPECT_GE(hook_runs, 1) << ms;
+    }
   }
   rt::set_blocking_hook(nullptr);
 }
