@@ -24,7 +24,7 @@ struct CourseLayout {
   std::string folder_name = "course";  // the last piece of the course folder's path
   bool sound_folder = true;            // false: no pnn folder at all
   bool upper_case = false;             // PNN/NI2.PNN instead of pnn/ni2.pnn
-  std::map<std::string, SoundFile> sounds;  // the recordings not Good
+  std::map<std::string, SoundFile> sounds = {};  // the recordings not Good
 };
 
 class CourseFolder {

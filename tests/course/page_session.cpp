@@ -62,23 +62,22 @@ PageSession::PageSession(VirtualDisplay& display, const PageStart& start)
   std::ofstream(capture_).close();
   fs::permissions(capture_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                                 fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+  std::vector<std::pair<std::string, std::string>> env{{"DISPLAY", display.name()},
+                                                       {"QT_QPA_PLATFORM", "xcb"},
+                                                       {"WAYLAND_DISPLAY", ""},
+                                                       {"SDL_AUDIODRIVER", "disk"},
+                                                       {"SDL_DISKAUDIOFILE", capture_.string()},
+                                                       {"ASAN_OPTIONS", sanitizer_options()}};
+  env.insert(env.end(), start.env.begin(), start.env.end());
   page_ = std::make_unique<Child>(ChildOptions{
-      .argv = {start.program.string()},
-      .cwd = start.cwd,
-      .env = {{"DISPLAY", display.name()},
-              {"QT_QPA_PLATFORM", "xcb"},
-              {"WAYLAND_DISPLAY", ""},
-              {"SDL_AUDIODRIVER", "disk"},
-              {"SDL_DISKAUDIOFILE", capture_.string()},
-              {"ASAN_OPTIONS", sanitizer_options()}},
-      .as_nobody = start.as_nobody,
-      .quiet = true});
+      .argv = {start.program.string()}, .cwd = start.cwd, .env = env, .as_nobody = start.as_nobody, .quiet = true});
   auto window = display.wait_for_window(kCaption, 30s);
   if (!window) {
     ADD_FAILURE() << "the page's window \"" << kCaption << "\" did not appear";
     return;
   }
   const Rect area = display.geometry(*window);
+  window_area_ = area;
   const auto deadline = std::chrono::steady_clock::now() + 30s;
   while (std::chrono::steady_clock::now() < deadline) {
     if (auto origin = find_client_origin(display.screenshot(), area)) {
@@ -121,6 +120,34 @@ Screenshot PageSession::settled_screenshot() {
       return current;
     previous = std::move(current);
   }
+}
+
+Screenshot PageSession::wait_for_screen(const std::function<bool(const Screenshot&)>& done,
+                                        std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    Screenshot shot = display_.screenshot();
+    if (done(shot) || std::chrono::steady_clock::now() >= deadline) return shot;
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+std::optional<Rect> PageSession::wait_for_popup(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    for (Window w : display_.popup_windows()) {
+      const Rect r = display_.geometry(w);
+      if (r.width > 1 && r.height > 1) return r;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+Point PageSession::first_menu_head() const {
+  // The menu bar fills the window above the client area; its first head
+  // begins at the left.
+  return {window_area_.x + 25, (window_area_.y + origin_.y) / 2};
 }
 
 void PageSession::sample_pace() {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ struct PageStart {
   std::filesystem::path cwd;      // the current folder the page starts from
   std::filesystem::path capture;  // where SDL's disk driver writes the sound
   bool as_nobody = false;
+  std::vector<std::pair<std::string, std::string>> env = {};  // more for the page's environment
 };
 
 // The sounds heard so far, and how the capture relates to the clock.
@@ -54,6 +56,13 @@ class PageSession {
   Rgb pixel(const Screenshot& shot, Point client) const;
   // Waits until the page's window region stops changing, then shoots.
   Screenshot settled_screenshot();
+  // Shoots until `done` holds for a screenshot or the time is up; the last one.
+  Screenshot wait_for_screen(const std::function<bool(const Screenshot&)>& done,
+                             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // The place of the first popup (a menu, a chooser's list) once one shows.
+  std::optional<Rect> wait_for_popup(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // The screen point of the menu bar's first menu head.
+  Point first_menu_head() const;
 
   // Waits until `count` sounds have been heard and the capture has been
   // silent for `quiet` after the last; the sounds heard, however many.
@@ -68,6 +77,7 @@ class PageSession {
   std::unique_ptr<Child> page_;
   Window window_ = 0;
   Point origin_;
+  Rect window_area_;
   // Two readings of the capture's size and the clock, to measure its pace.
   struct PaceSample {
     std::chrono::steady_clock::time_point when;

@@ -98,7 +98,7 @@ Screenshot VirtualDisplay::screenshot() {
   return Screenshot(attributes.width, attributes.height, std::move(pixels));
 }
 
-std::vector<Window> VirtualDisplay::top_level_windows() {
+std::vector<Window> VirtualDisplay::mapped_children(bool popups) {
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned count = 0;
@@ -107,11 +107,14 @@ std::vector<Window> VirtualDisplay::top_level_windows() {
   for (unsigned i = 0; i < count; ++i) {
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, children[i], &a) == 0) continue;
-    if (a.map_state == IsViewable && !a.override_redirect) out.push_back(children[i]);
+    if (a.map_state == IsViewable && (a.override_redirect != 0) == popups) out.push_back(children[i]);
   }
   if (children != nullptr) XFree(children);
   return out;
 }
+
+std::vector<Window> VirtualDisplay::top_level_windows() { return mapped_children(false); }
+std::vector<Window> VirtualDisplay::popup_windows() { return mapped_children(true); }
 
 std::string VirtualDisplay::title_of(Window window) {
   Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);

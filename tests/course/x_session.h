@@ -60,6 +60,8 @@ class VirtualDisplay {
   // Mapped top-level windows that a window manager would manage (popups
   // such as menus and tooltips are left out).
   std::vector<Window> top_level_windows();
+  // Mapped popups: menus, lists of a chooser, tooltips.
+  std::vector<Window> popup_windows();
   std::optional<Window> find_window(std::string_view title);
   std::optional<Window> wait_for_window(std::string_view title, std::chrono::milliseconds timeout);
   Rect geometry(Window window);
@@ -68,6 +70,7 @@ class VirtualDisplay {
 
  private:
   std::string title_of(Window window);
+  std::vector<Window> mapped_children(bool popups);
 
   std::unique_ptr<Child> server_;
   std::string name_;
