@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <ranges>
 
 #include "runtime/forms/windowless.h"
 
@@ -35,8 +34,8 @@ void ClientArea::paintEvent(QPaintEvent* event) {
   painter.setClipRegion(event->region());
   painter.fillRect(rect(), colour_);
   painter.drawImage(QPoint(0, 0), picture_);
-  for (const Windowless* control : std::views::reverse(controls_)) {
-    if (control->shown() && control->bounds().intersects(event->rect())) control->paint(painter);
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    if ((*it)->shown() && (*it)->bounds().intersects(event->rect())) (*it)->paint(painter);
   }
 }
 

@@ -21,7 +21,7 @@ std::size_t key_of(definition::Bytes file) {
 PictureCache::Entry* PictureCache::find(definition::Bytes file, std::size_t key) {
   const auto [first, last] = entries_.equal_range(key);
   for (auto it = first; it != last; ++it) {
-    if (std::ranges::equal(it->second.file, file)) return &it->second;
+    if (std::equal(it->second.file.begin(), it->second.file.end(), file.begin(), file.end())) return &it->second;
   }
   return nullptr;
 }
