@@ -95,6 +95,16 @@ TEST_F(PageTest, UnloadEndsTheProgramWhateverTheCancelValue) {
   EXPECT_EQ(fake().calls_of(CallKind::EndProgram).size(), 3u);
 }
 
+TEST_F(PageTest, TabCyclesThroughTheScrollBarTheButtonsAndTheChooser) {
+  load_and_show();
+  const char* const order[] = {"cmd001", "cmd002", "cmd003", "cmd004", "combo001", "vscTime", "cmd001"};
+  EXPECT_EQ(QApplication::focusWidget(), form.client().childAt(centre_of("vscTime")));
+  for (const char* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.client().childAt(centre_of(next))) << next;
+  }
+}
+
 TEST_F(PageTest, ClosingTheWindowEndsTheProgram) {
   load_and_show();
   form.window().close();
