@@ -2,6 +2,12 @@
 add_library(c01_options INTERFACE)
 target_include_directories(c01_options INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(c01_options INTERFACE -Wall -Wextra -Wpedantic)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # GCC 12 at -O2 reports impossible overlaps inside std::string and
+  # uninitialised members of std::variant alternatives (known false positives
+  # of -Wrestrict and -Wmaybe-uninitialized); the clang build still checks.
+  target_compile_options(c01_options INTERFACE -Wno-restrict -Wno-maybe-uninitialized)
+endif()
 if(C01_WERROR)
   target_compile_options(c01_options INTERFACE -Werror)
 endif()

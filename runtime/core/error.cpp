@@ -10,6 +10,7 @@ const char* default_message(ErrorNumber number) noexcept {
     case ErrorNumber::DivisionByZero: return "Division by zero";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
     case ErrorNumber::FileNotFound: return "File not found";
+    case ErrorNumber::DeviceUnavailable: return "Device unavailable";
     case ErrorNumber::PermissionDenied: return "Permission denied";
     case ErrorNumber::PathNotFound: return "Path not found";
     case ErrorNumber::InvalidPropertyValue: return "Invalid property value";

@@ -17,6 +17,7 @@ enum class ErrorNumber : std::int32_t {
   DivisionByZero = 11,
   TypeMismatch = 13,
   FileNotFound = 53,
+  DeviceUnavailable = 68,
   PermissionDenied = 70,
   PathNotFound = 76,
   InvalidPropertyValue = 380,

@@ -1,0 +1,187 @@
+#include "tests/course/page_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "tests/course/layout.h"
+#include "tests/course/recordings.h"
+
+namespace course_test {
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+namespace {
+
+constexpr Rgb kTitleYellow{255, 255, 192};
+
+std::string sanitizer_options() {
+  // Leaks of the window toolkit at exit are not the page's; every other
+  // sanitizer report still fails the page.
+  const char* inherited = std::getenv("ASAN_OPTIONS");
+  return std::string(inherited != nullptr ? inherited : "") + ":detect_leaks=0";
+}
+
+// The client area's top left: the first pixel of the pale yellow title strip.
+std::optional<Point> find_client_origin(const Screenshot& shot, Rect window) {
+  const int probe_x = window.x + layout::centre(layout::kTitleStrip).x;
+  for (int y = window.y; y < window.y + window.height; ++y) {
+    if (shot.at(probe_x, y) != kTitleYellow) continue;
+    int x = probe_x;
+    while (x > window.x && shot.at(x - 1, y) == kTitleYellow) --x;
+    return Point{x, y};
+  }
+  return std::nullopt;
+}
+
+bool tail_is_quiet(const std::vector<float>& capture, long samples) {
+  if (static_cast<long>(capture.size()) < samples) return false;
+  for (auto it = capture.end() - samples; it != capture.end(); ++it)
+    if (*it != 0.0f) return false;
+  return true;
+}
+
+}  // namespace
+
+std::vector<double> Listening::silences_ms() const {
+  std::vector<double> out;
+  for (long s : silences_of(heard)) out.push_back(static_cast<double>(s) / samples_per_ms);
+  return out;
+}
+
+int xdotool(const VirtualDisplay& display, const std::vector<std::string>& args) {
+  std::vector<std::string> argv{"xdotool"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return run_tool(argv, {{"DISPLAY", display.name()}});
+}
+
+PageSession::PageSession(VirtualDisplay& display, const PageStart& start)
+    : display_(display), capture_(start.capture) {
+  // Made beforehand so that a page run as another user may write it.
+  std::ofstream(capture_).close();
+  fs::permissions(capture_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+  std::vector<std::pair<std::string, std::string>> env{{"DISPLAY", display.name()},
+                                                       {"QT_QPA_PLATFORM", "xcb"},
+                                                       {"WAYLAND_DISPLAY", ""},
+                                                       {"SDL_AUDIODRIVER", "disk"},
+                                                       {"SDL_DISKAUDIOFILE", capture_.string()},
+                                                       {"ASAN_OPTIONS", sanitizer_options()}};
+  env.insert(env.end(), start.env.begin(), start.env.end());
+  page_ = std::make_unique<Child>(ChildOptions{
+      .argv = {start.program.string()}, .cwd = start.cwd, .env = env, .as_nobody = start.as_nobody, .quiet = true});
+  auto window = display.wait_for_window(kCaption, 30s);
+  if (!window) {
+    ADD_FAILURE() << "the page's window \"" << kCaption << "\" did not appear";
+    return;
+  }
+  const Rect area = display.geometry(*window);
+  window_area_ = area;
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (auto origin = find_client_origin(display.screenshot(), area)) {
+      origin_ = *origin;
+      window_ = *window;
+      settled_screenshot();
+      return;
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+  ADD_FAILURE() << "the page's window was never painted with its title strip";
+}
+
+void PageSession::click(Point client) { click_screen(to_screen(client)); }
+
+void PageSession::click_screen(Point p) {
+  ASSERT_EQ(xdotool(display_, {"mousemove", "--sync", std::to_string(p.x), std::to_string(p.y), "click", "1"}), 0);
+}
+
+void PageSession::press(const std::vector<std::string>& keys) {
+  ASSERT_EQ(xdotool(display_, {"windowfocus", std::to_string(window_)}), 0);
+  std::vector<std::string> args{"key", "--delay", "60"};
+  args.insert(args.end(), keys.begin(), keys.end());
+  ASSERT_EQ(xdotool(display_, args), 0);
+}
+
+Rgb PageSession::pixel(const Screenshot& shot, Point client) const {
+  const Point p = to_screen(client);
+  return shot.at(p.x, p.y);
+}
+
+Screenshot PageSession::settled_screenshot() {
+  const Rect area = display_.geometry(window_);
+  Screenshot previous = display_.screenshot();
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  for (;;) {
+    std::this_thread::sleep_for(150ms);
+    Screenshot current = display_.screenshot();
+    if (current.region(area) == previous.region(area) || std::chrono::steady_clock::now() >= deadline)
+      return current;
+    previous = std::move(current);
+  }
+}
+
+Screenshot PageSession::wait_for_screen(const std::function<bool(const Screenshot&)>& done,
+                                        std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    Screenshot shot = display_.screenshot();
+    if (done(shot) || std::chrono::steady_clock::now() >= deadline) return shot;
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+std::optional<Rect> PageSession::wait_for_popup(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    for (Window w : display_.popup_windows()) {
+      const Rect r = display_.geometry(w);
+      if (r.width > 1 && r.height > 1) return r;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+Point PageSession::first_menu_head() const {
+  // The menu bar fills the window above the client area; its first head
+  // begins at the left.
+  return {window_area_.x + 25, (window_area_.y + origin_.y) / 2};
+}
+
+void PageSession::sample_pace() {
+  std::error_code error;
+  const auto bytes = fs::file_size(capture_, error);
+  if (error || bytes == 0) return;
+  PaceSample sample{std::chrono::steady_clock::now(), bytes};
+  if (!first_pace_) first_pace_ = sample;
+  last_pace_ = sample;
+}
+
+Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeout, std::chrono::milliseconds quiet) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const long quiet_samples = static_cast<long>(static_cast<double>(quiet.count()) * device_samples_per_ms());
+  Listening result;
+  for (;;) {
+    sample_pace();
+    const auto capture = read_capture(capture_, kDevice);
+    const bool done_waiting = std::chrono::steady_clock::now() >= deadline;
+    if (tail_is_quiet(capture, quiet_samples) || done_waiting) {
+      result.heard = hear(capture, demo_recordings());
+      if (result.heard.size() >= count || done_waiting) break;
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  // The disk driver paces itself with the system's sleep, so its samples run
+  // a little faster or slower than the clock; silences are measured by its pace.
+  result.samples_per_ms = device_samples_per_ms();
+  if (first_pace_ && last_pace_) {
+    const double ms = std::chrono::duration<double, std::milli>(last_pace_->when - first_pace_->when).count();
+    const int frame = SDL_AUDIO_BITSIZE(kDevice.format) / 8 * kDevice.channels;
+    if (ms >= 1000) result.samples_per_ms = static_cast<double>(last_pace_->bytes - first_pace_->bytes) / frame / ms;
+  }
+  return result;
+}
+
+}  // namespace course_test

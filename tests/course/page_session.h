@@ -1,0 +1,92 @@
+#pragma once
+// One run of the built page on a private X server: started from a chosen
+// current folder with its sound captured to a file, driven with xdotool,
+// looked at through screenshots and heard through the capture.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/course/capture.h"
+#include "tests/course/process.h"
+#include "tests/course/x_session.h"
+
+namespace course_test {
+
+struct PageStart {
+  std::filesystem::path program;
+  std::filesystem::path cwd;      // the current folder the page starts from
+  std::filesystem::path capture;  // where SDL's disk driver writes the sound
+  bool as_nobody = false;
+  std::vector<std::pair<std::string, std::string>> env = {};  // more for the page's environment
+};
+
+// The sounds heard so far, and how the capture relates to the clock.
+struct Listening {
+  std::vector<Heard> heard;
+  double samples_per_ms = 0;  // the capture's measured pace
+
+  std::vector<std::string> names() const { return names_of(heard); }
+  std::vector<double> silences_ms() const;
+};
+
+inline constexpr char kCaption[] = "Velquor";
+
+class PageSession {
+ public:
+  // Starts the page and waits until its window is shown and painted; a page
+  // that does not get there fails the test (see started()).
+  PageSession(VirtualDisplay& display, const PageStart& start);
+
+  bool started() const { return window_ != 0; }
+  Child& process() { return *page_; }
+  Window window() const { return window_; }
+  Point to_screen(Point client) const { return {origin_.x + client.x, origin_.y + client.y}; }
+  Rect to_screen(Rect client) const { return {origin_.x + client.x, origin_.y + client.y, client.width, client.height}; }
+
+  void click(Point client);
+  void click_screen(Point screen);
+  void press(const std::vector<std::string>& keys);  // xdotool key names, one after the other
+  Screenshot screenshot() { return display_.screenshot(); }
+  Rgb pixel(const Screenshot& shot, Point client) const;
+  // Waits until the page's window region stops changing, then shoots.
+  Screenshot settled_screenshot();
+  // Shoots until `done` holds for a screenshot or the time is up; the last one.
+  Screenshot wait_for_screen(const std::function<bool(const Screenshot&)>& done,
+                             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // The place of the first popup (a menu, a chooser's list) once one shows.
+  std::optional<Rect> wait_for_popup(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // The screen point of the menu bar's first menu head.
+  Point first_menu_head() const;
+
+  // Waits until `count` sounds have been heard and the capture has been
+  // silent for `quiet` after the last; the sounds heard, however many.
+  Listening listen(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(30),
+                   std::chrono::milliseconds quiet = std::chrono::milliseconds(300));
+
+ private:
+  void sample_pace();
+
+  VirtualDisplay& display_;
+  std::filesystem::path capture_;
+  std::unique_ptr<Child> page_;
+  Window window_ = 0;
+  Point origin_;
+  Rect window_area_;
+  // Two readings of the capture's size and the clock, to measure its pace.
+  struct PaceSample {
+    std::chrono::steady_clock::time_point when;
+    std::uintmax_t bytes;
+  };
+  std::optional<PaceSample> first_pace_, last_pace_;
+};
+
+// xdotool with the display set.
+int xdotool(const VirtualDisplay& display, const std::vector<std::string>& args);
+
+}  // namespace course_test

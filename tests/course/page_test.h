@@ -1,0 +1,50 @@
+#pragma once
+// The fixture of the real-window tests: a private X server per test and the
+// page started on it.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/pictures/pixels.h"
+#include "tests/course/course_folder.h"
+#include "tests/course/layout.h"
+#include "tests/course/page_session.h"
+#include "tests/course/recordings.h"
+
+namespace course_test {
+
+class PageTest : public ::testing::Test {
+ public:
+  PageSession& page() { return *page_; }
+  VirtualDisplay& display() { return display_; }
+
+ protected:
+  // Starts `program` from the current folder `cwd`, its sound captured in
+  // `scratch`; fails the test when the window does not come up.
+  void start_page(const std::filesystem::path& program, const std::filesystem::path& cwd,
+                  const std::filesystem::path& scratch, bool as_nobody = false);
+  // The page of a course folder made for the test, started from the folder
+  // that holds the course.
+  void start_page(const CourseFolder& course, bool as_nobody = false);
+
+  void click_card(std::string_view name) { page().click(layout::centre(layout::card(name).rect)); }
+  VirtualDisplay display_;
+  std::unique_ptr<PageSession> page_;
+};
+
+// A picture of the page as its files hold it.
+rt::pictures::Pixels page_picture(const std::string& file);
+// The share of the picture's pixels that the screen shows exactly, with the
+// picture's top left at `at` (screen pixels).
+double shown_share(const Screenshot& shot, Point at, const rt::pictures::Pixels& picture);
+
+// Silences in ms, each checked against its expected length with room for a
+// device period or two on either side, for the page's own work and for the
+// unsteady pace of the disk driver.
+void expect_silences(const std::vector<double>& measured, const std::vector<double>& expected);
+
+}  // namespace course_test

@@ -1,0 +1,128 @@
+// Real playback through SDL's disk audio driver, which writes what the
+// device plays to a file (SDL's own variables select it).
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <optional>
+
+#include "runtime/system/monotonic_wait.h"
+#include "runtime/system/posix_platform.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wave_file.h"
+
+namespace {
+
+using test_support::pattern_samples;
+using test_support::wave_file;
+using test_support::WaveFormat;
+
+constexpr WaveFormat kMono16{22050, 1, 16};
+constexpr std::uint32_t kFrames = 22050 * 3 / 10;  // 300 ms
+
+class DiskAudio : public testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output().c_str(), 1);
+    platform.emplace();
+  }
+
+  std::filesystem::path output() const { return temp.path() / "played.raw"; }
+  std::string sound_name(const std::string& relative) const { return temp.path().string() + "\\" + relative; }
+
+  // Closing the device flushes what it wrote.
+  std::string played() {
+    platform.reset();
+    return test_support::read_file(output());
+  }
+
+  test_support::TempFolder temp;
+  std::optional<rt::PosixPlatform> platform;
+};
+
+size_t nonzero_samples(const std::string& bytes) {
+  size_t count = 0;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) count += (bytes[i] != 0 || bytes[i + 1] != 0) ? 1 : 0;
+  return count;
+}
+
+TEST_F(DiskAudio, PlaysTheWholeRecordingBeforeReturning) {
+  const std::string samples = pattern_samples(kMono16, kFrames);
+  temp.write("pnn/ni2.pnn", wave_file(kMono16, samples));
+  int hook_runs = 0;
+  rt::set_blocking_hook([&] { ++hook_runs; });
+
+  const rt::MonotonicNs start = rt::monotonic_now();
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("PNN\\NI2.pnn"), 2), 0);
+  const rt::MonotonicNs took = rt::monotonic_now() - start;
+  rt::set_blocking_hook(nullptr);
+
+  EXPECT_GE(took, 300 * rt::kNsPerMs) << "returned before the recording's end";
+  EXPECT_GE(hook_runs, 1) << "the window was not kept answering during playback";
+  const std::string out = played();
+  EXPECT_NE(out.find(samples), std::string::npos) << "the samples did not reach the device";
+  EXPECT_EQ(nonzero_samples(out), kFrames);
+}
+
+TEST_F(DiskAudio, ReadsTheFileAnewOnEveryCall) {
+  const std::string first = pattern_samples(kMono16, 2205, 1);
+  const std::string second = pattern_samples(kMono16, 2205, 2);
+  temp.write("a.pnn", wave_file(kMono16, first));
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("a.pnn"), 2), 0);
+  temp.write("a.pnn", wave_file(kMono16, second));
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("a.pnn"), 2), 0);
+  const std::string out = played();
+  const size_t at_first = out.find(first);
+  ASSERT_NE(at_first, std::string::npos);
+  EXPECT_NE(out.find(second, at_first + first.size()), std::string::npos);
+}
+
+TEST_F(DiskAudio, ReopensTheDeviceForAnotherFormat) {
+  constexpr WaveFormat kStereo8{11025, 2, 8};
+  const std::string samples = pattern_samples(kStereo8, 1102);
+  temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 2205)));
+  temp.write("b.pnn", wave_file(kStereo8, samples));
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("a.pnn"), 2), 0);
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("b.pnn"), 2), 0);
+  // The device wrote the second file in its own format, from its reopening on.
+  EXPECT_NE(played().find(samples), std::string::npos);
+}
+
+TEST_F(DiskAudio, UnplayableFilesReturnZeroAndPlayNothing) {
+  const std::string good = pattern_samples(kMono16, 2205);
+  const std::string whole = wave_file(kMono16, good);
+  temp.write("good.pnn", whole);
+  temp.write("empty.pnn", "");
+  temp.write("header-cut.pnn", whole.substr(0, 30));
+  temp.write("data-cut.pnn", whole.substr(0, whole.size() - 1000));
+  temp.write("garbage.pnn", std::string(5000, '\x5A'));
+  temp.write("riff-avi.pnn", "RIFF\x10\0\0\0AVI LIST\x04\0\0\0hdrl" + good);
+  temp.write("text.pnn", "ni2 is not a recording\n");
+  std::filesystem::create_directories(temp.path() / "folder.pnn");
+
+  EXPECT_NE(platform->sndPlaySoundA(sound_name("good.pnn"), 2), 0);  // the device is open from here
+  for (const char* name : {"missing.pnn", "empty.pnn", "header-cut.pnn", "data-cut.pnn", "garbage.pnn",
+                           "riff-avi.pnn", "text.pnn", "folder.pnn", "nofolder\\x.pnn", "\x82"}) {
+    EXPECT_EQ(platform->sndPlaySoundA(sound_name(name), 2), 0) << name;
+  }
+  EXPECT_EQ(nonzero_samples(played()), 2205u) << "something else was played";
+}
+
+TEST(NoAudio, NoDeviceReturnsZero) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  test_support::TempFolder temp;
+  const auto file = temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 100)));
+  rt::PosixPlatform platform;
+  EXPECT_EQ(platform.sndPlaySoundA(file.string(), 2), 0);
+}
+
+TEST(SoundPlayer, PeriodsAreSmall) {
+  for (int frequency : {8000, 11025, 22050, 44100, 48000, 96000}) {
+    const int frames = rt::SoundPlayer::period_frames(frequency);
+    EXPECT_LE(frames, 512);
+    EXPECT_LE(frames * 1000 / frequency, 16) << frequency;
+  }
+}
+
+}  // namespace
