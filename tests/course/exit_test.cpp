@@ -29,6 +29,8 @@ struct Ending {
   std::function<void(PageTest&, PageSession&)> end;
 };
 
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
 class ExitTest : public PageTest, public ::testing::WithParamInterface<Ending> {};
 
 TEST_P(ExitTest, EndsWithStatusZeroAndLeavesNothingRunning) {

@@ -94,7 +94,7 @@ PageSession::PageSession(VirtualDisplay& display, const PageStart& start)
 void PageSession::click(Point client) { click_screen(to_screen(client)); }
 
 void PageSession::click_screen(Point p) {
-  ASSERT_EQ(xdotool(display_, {"mousemove", "--sync", std::to_string(p.x), std::to_string(p.y), "click", "1"}), 0);
+  ASSERT_EQ(xdotool(display_, {"mousemove", std::to_string(p.x), std::to_string(p.y), "click", "1"}), 0);
 }
 
 void PageSession::press(const std::vector<std::string>& keys) {
