@@ -9,6 +9,7 @@
 
 #include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
+#include "runtime/core/message_text.h"
 
 namespace rt {
 namespace {
@@ -17,7 +18,7 @@ bool is_blank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 [[noreturn]] void not_a_number(std::u16string_view text) {
-  raise(ErrorNumber::TypeMismatch, "\"" + to_utf8(text) + "\" is no number");
+  raise(ErrorNumber::TypeMismatch, quoted_for_message(text) + " is no number");
 }
 
 // Checks the number grammar and returns it as ASCII in C syntax.
@@ -68,7 +69,7 @@ double text_to_r8(std::u16string_view text) {
 std::int32_t text_to_i4(std::u16string_view text) {
   const double rounded = std::nearbyint(text_to_r8(text));
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-    raise(ErrorNumber::Overflow, to_utf8(text) + " does not fit a 32-bit integer");
+    raise(ErrorNumber::Overflow, quoted_for_message(text) + " does not fit a 32-bit integer");
   }
   return static_cast<std::int32_t>(rounded);
 }
@@ -77,7 +78,7 @@ std::u16string text_from_i4(std::int32_t value) { return from_utf8(std::to_strin
 
 std::u16string format_number(double value, std::u16string_view pattern) {
   if (pattern.empty() || pattern.find_first_not_of(u'0') != std::u16string_view::npos) {
-    raise(ErrorNumber::InvalidProcedureCall, "unsupported number pattern \"" + to_utf8(pattern) + "\"");
+    raise(ErrorNumber::InvalidProcedureCall, "unsupported number pattern " + quoted_for_message(pattern));
   }
   if (!std::isfinite(value)) raise(ErrorNumber::InvalidProcedureCall, "number is not finite");
   const double whole = std::round(value);

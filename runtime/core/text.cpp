@@ -11,12 +11,6 @@ void require(bool valid, const char* what) {
 
 }  // namespace
 
-std::u16string join(std::initializer_list<std::u16string_view> parts) {
-  std::u16string joined;
-  for (std::u16string_view part : parts) joined += part;
-  return joined;
-}
-
 std::u16string mid(std::u16string_view text, std::int32_t start) {
   require(start >= 1, "start below 1");
   const auto from = static_cast<size_t>(start) - 1;

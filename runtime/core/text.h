@@ -4,13 +4,18 @@
 // 1 or a negative count raises InvalidProcedureCall (5).
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace rt {
 
-std::u16string join(std::initializer_list<std::u16string_view> parts);
+// Joins texts in order: join(u"..", u"\\pnn\\", name).
+template <typename... Parts>
+std::u16string join(const Parts&... parts) {
+  std::u16string joined;
+  (joined.append(std::u16string_view(parts)), ...);
+  return joined;
+}
 
 // `count` characters from `start`; the whole rest when count is omitted.
 std::u16string mid(std::u16string_view text, std::int32_t start);

@@ -1,5 +1,6 @@
 #include "runtime/definition/values.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,11 @@ namespace rt::definition {
 namespace {
 
 std::u16string decode(Bytes bytes, std::size_t offset, std::string_view what) {
+  // Bytes below 0x80 are ASCII in code page 932; names, tooltips and most
+  // short captions are, and skip the converter.
+  if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b < 0x80; })) {
+    return std::u16string(bytes.begin(), bytes.end());
+  }
   try {
     return from_cp932(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   } catch (const EncodingError& e) {

@@ -1,5 +1,6 @@
 #include "runtime/definition/writer.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -93,7 +94,9 @@ class BlockWriter {
     for (const Property& p : record.properties) {
       const OpcodeEntry* entry = find_opcode(record.type, p.opcode);
       if (entry == nullptr || !entry->stored) {
-        refuse(record, "opcode " + std::to_string(p.opcode) + " is not stored for " +
+        char number[8];
+        std::snprintf(number, sizeof number, "0x%02X", p.opcode);
+        refuse(record, "opcode " + std::string(number) + " is not stored for " +
                            std::string(type_name(record.type)));
       }
       if (p.opcode <= previous) refuse(record, "opcodes must rise, " + std::string(entry->name));

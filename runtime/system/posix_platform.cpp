@@ -10,6 +10,7 @@
 
 #include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
+#include "runtime/core/message_text.h"
 #include "runtime/system/application_title.h"
 #include "runtime/system/command_line.h"
 #include "runtime/system/monotonic_wait.h"
@@ -40,15 +41,6 @@ std::optional<std::string> resolve_ansi(const std::string& ansi_path) {
     return std::nullopt;
   } catch (const RuntimeError&) {
     return std::nullopt;
-  }
-}
-
-// A text for a message, also when it is no valid UTF-16.
-std::string quoted(std::u16string_view text) {
-  try {
-    return "\"" + to_utf8(text) + "\"";
-  } catch (const EncodingError&) {
-    return "(a text that is not valid UTF-16)";
   }
 }
 
@@ -92,12 +84,12 @@ std::u16string PosixPlatform::title() { return from_utf8(application_title_text(
 void PosixPlatform::change_drive(std::u16string_view path) {
   const bool names_root = path.empty() || path.front() == u'/' || path.front() == u'\\' ||
                           (path.size() >= 2 && path[1] == u':' && ((path[0] | 0x20) >= u'a' && (path[0] | 0x20) <= u'z'));
-  if (!names_root) raise(ErrorNumber::DeviceUnavailable, "no drive in " + quoted(path));
+  if (!names_root) raise(ErrorNumber::DeviceUnavailable, "no drive in " + quoted_for_message(path));
 }
 
 void PosixPlatform::change_dir(std::u16string_view path) {
   const std::string folder = resolve_path(path);
-  if (folder.empty() || chdir(folder.c_str()) != 0) {
+  if (chdir(folder.c_str()) != 0) {
     const int failure = errno;
     raise(failure == EACCES ? ErrorNumber::PermissionDenied : ErrorNumber::PathNotFound,
           "\"" + folder + "\": " + std::strerror(failure));
@@ -106,7 +98,7 @@ void PosixPlatform::change_dir(std::u16string_view path) {
 
 double PosixPlatform::shell(std::u16string_view command, WindowStyle style) {
   const std::optional<ProgramToStart> found = find_program(command);
-  if (!found) raise(ErrorNumber::FileNotFound, "no program to start in " + quoted(command));
+  if (!found) raise(ErrorNumber::FileNotFound, "no program to start in " + quoted_for_message(command));
   std::vector<std::string> arguments;
   if (!found->arguments.empty()) {
     try {

@@ -48,6 +48,8 @@ class PosixPlatform final : public Platform {
 
   // The last program shell() started, for inspection.
   const std::optional<StartedProgram>& last_started() const { return last_started_; }
+  // The sound output, for measurements.
+  const SoundPlayer& sound_player() const { return sound_; }
 
  private:
   SoundPlayer sound_;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <system_error>
 #include <thread>
 
 extern char** environ;
@@ -22,11 +23,15 @@ pid_t start_detached(const std::string& program, const std::vector<std::string>&
     errno = failure;
     return -1;
   }
-  std::thread([pid] {
-    int status = 0;
-    while (waitpid(pid, &status, 0) == -1 && errno == EINTR) {
-    }
-  }).detach();
+  try {
+    std::thread([pid] {
+      int status = 0;
+      while (waitpid(pid, &status, 0) == -1 && errno == EINTR) {
+      }
+    }).detach();
+  } catch (const std::system_error&) {
+    // The program runs; without a thread to spare it is collected at our exit.
+  }
   return pid;
 }
 

@@ -27,6 +27,9 @@ class SoundPlayer {
   // Frames per device period for a sample rate: at most 512, about 10 ms.
   static int period_frames(int frequency);
 
+  // The open device (0 when none), for measurements.
+  SDL_AudioDeviceID device() const { return device_; }
+
  private:
   bool ensure_device(const SDL_AudioSpec& format);
   bool wait_until_sounded(Uint32 bytes);

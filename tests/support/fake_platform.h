@@ -1,8 +1,9 @@
 #pragma once
 // A recording stand-in for rt::Platform with a fake clock, for tests of
 // everything that sits on the platform. Every call is recorded in order with
-// its arguments and the fake time at which it began; blocking calls advance
-// the clock instead of waiting.
+// its arguments and the fake time at which it began. The blocking calls
+// (a known sound, SleepEx) run the blocking hook once and advance the clock
+// instead of waiting.
 
 #include <cstdint>
 #include <map>
@@ -61,7 +62,7 @@ class FakePlatform final : public rt::Platform {
   std::uint64_t now_ms() const { return now_ms_; }
   void advance(std::uint64_t ms) { now_ms_ += ms; }
   const std::vector<PlatformCall>& calls() const { return calls_; }
-  std::vector<PlatformCall> calls_of(CallKind kind) const;
+  std::vector<PlatformCall> calls_of(CallKind kind) const;  // copies: keep the vector, not a reference into it
   void clear_calls() { calls_.clear(); }
 
   std::u16string program_folder() override;

@@ -32,6 +32,25 @@ TEST(NumberText, RefusesWhatIsNoNumber) {
   EXPECT_RUNTIME_ERROR(rt::text_to_r8(u"1e400"), ErrorNumber::Overflow);
 }
 
+TEST(NumberText, ErrorsQuoteTheTextEvenWhenItIsBroken) {
+  struct Case {
+    std::u16string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {u"AB", "Type mismatch: \"AB\" is no number"},
+      {std::u16string(u"1") + u'\xD800', "Type mismatch: \"1\xEF\xBF\xBD\" is no number"},  // lone surrogate
+  };
+  for (const Case& c : cases) {
+    try {
+      rt::text_to_r8(c.text);
+      ADD_FAILURE();
+    } catch (const rt::RuntimeError& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
+  }
+}
+
 TEST(NumberText, IntegersRoundHalvesToEvenAndCheckTheRange) {
   struct Case {
     std::u16string text;

@@ -9,8 +9,9 @@ namespace {
 using rt::ErrorNumber;
 
 TEST(Text, JoinKeepsOrder) {
-  EXPECT_EQ(rt::join({u"..", u"\\pnn\\", u"ni2", u".pnn"}), u"..\\pnn\\ni2.pnn");
-  EXPECT_EQ(rt::join({}), u"");
+  EXPECT_EQ(rt::join(u"..", u"\\pnn\\", std::u16string(u"ni2"), u".pnn"), u"..\\pnn\\ni2.pnn");
+  EXPECT_EQ(rt::join(rt::join(u"a", u"b"), std::u16string_view(u"c")), u"abc");
+  EXPECT_EQ(rt::join(), u"");
 }
 
 TEST(Text, CutsCountFromOneAndStopAtTheEnd) {

@@ -1,0 +1,83 @@
+#pragma once
+// A control of a form, reached by its name: its properties are read and
+// written by name, its methods called by name. Every failure raises the
+// run-time error the forms runtime would raise (unknown name 438, a value the
+// property refuses 380, a value of the wrong kind 13).
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "runtime/definition/model.h"
+#include "runtime/forms/variant.h"
+
+namespace rt::forms {
+
+class Control {
+ public:
+  Control(std::string name, definition::ControlType type) : name_(std::move(name)), type_(type) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& name() const { return name_; }
+  definition::ControlType type() const { return type_; }
+
+  Variant get(std::string_view property) const { return get_property(property); }
+  void set(std::string_view property, const Variant& value);
+  Variant call(std::string_view method, std::span<const Variant> arguments = {});
+
+  // Called after a write that may have run an event handler of its own (a
+  // value change); lets the form stop the caller once the program has ended.
+  void set_after_write(std::function<void()> check) { after_write_ = std::move(check); }
+
+  [[noreturn]] void unknown_member(std::string_view member) const;
+
+ protected:
+  virtual Variant get_property(std::string_view property) const = 0;
+  virtual void set_property(std::string_view property, const Variant& value) = 0;
+  virtual Variant call_method(std::string_view method, std::span<const Variant> arguments);
+
+ private:
+  std::string name_;
+  definition::ControlType type_;
+  std::function<void()> after_write_;
+};
+
+// A property table row: the name, its reader, and its writer (none: read only).
+template <class T>
+struct PropertyRow {
+  std::string_view name;
+  Variant (T::*get)() const;
+  void (T::*set)(const Variant&) = nullptr;
+};
+
+// Finds the row of that name in the first table that has it.
+template <class T, class... Tables>
+const PropertyRow<T>* find_row(std::string_view property, const Tables&... tables) {
+  const PropertyRow<T>* found = nullptr;
+  auto search = [&](const auto& table) {
+    for (const auto& row : table) {
+      if (found == nullptr && row.name == property) found = &row;
+    }
+  };
+  (search(tables), ...);
+  return found;
+}
+
+template <class T, class... Tables>
+Variant get_by_name(const T& self, std::string_view property, const Tables&... tables) {
+  const PropertyRow<T>* row = find_row<T>(property, tables...);
+  if (row == nullptr) self.unknown_member(property);
+  return (self.*row->get)();
+}
+
+template <class T, class... Tables>
+void set_by_name(T& self, std::string_view property, const Variant& value, const Tables&... tables) {
+  const PropertyRow<T>* row = find_row<T>(property, tables...);
+  if (row == nullptr || row->set == nullptr) self.unknown_member(property);
+  (self.*row->set)(value);
+}
+
+}  // namespace rt::forms

@@ -1,0 +1,55 @@
+#pragma once
+// Runs the page's event handlers one at a time, each to its end. While one
+// runs (it may block for seconds in a sound or a wait), the window keeps
+// painting, and every input made for the form's windows meanwhile is held
+// and then delivered in its order once the handler has returned. A run-time
+// error that leaves a handler is shown in a message box; the page goes on.
+
+#include <QObject>
+#include <QPointer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QEvent;
+class QWidget;
+
+namespace rt::forms {
+
+enum class Outcome { Done, Failed, Ended };
+
+class Dispatcher final : public QObject {
+ public:
+  explicit Dispatcher(QWidget& window);
+  ~Dispatcher() override;
+
+  // Runs one handler. Nested runs (an event raised by a write inside a
+  // handler) run at once, inside the outer one.
+  Outcome run(const std::function<void()>& handler);
+
+  bool ended() const { return ended_; }
+  // No handler running and no held input left to deliver.
+  bool idle() const { return depth_ == 0 && held_.empty(); }
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override;
+
+ private:
+  struct Held {
+    QPointer<QObject> receiver;
+    std::unique_ptr<QEvent> event;
+  };
+
+  bool is_ours(QObject* receiver) const;
+  void show_error(int number, const QString& message);
+  void deliver_held();
+
+  QWidget& window_;
+  int depth_ = 0;
+  bool ended_ = false;
+  bool delivering_ = false;
+  bool delivery_posted_ = false;
+  std::deque<Held> held_;
+};
+
+}  // namespace rt::forms

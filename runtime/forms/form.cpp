@@ -1,0 +1,282 @@
+#include "runtime/forms/form.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "runtime/core/error.h"
+#include "runtime/forms/client_area.h"
+#include "runtime/forms/dispatcher.h"
+#include "runtime/forms/form_window.h"
+#include "runtime/forms/menu.h"
+#include "runtime/forms/stored.h"
+#include "runtime/forms/style.h"
+#include "runtime/forms/widgets.h"
+#include "runtime/forms/windowless.h"
+#include "runtime/system/platform.h"
+
+namespace rt::forms {
+namespace {
+
+using definition::ControlType;
+using definition::Record;
+
+// The window's outer frame, in pixels, set through its client size.
+void set_outer_size(QMainWindow& window, QSize outer, bool fixed) {
+  const QSize frame = window.frameGeometry().size() - window.size();
+  const QSize client = (outer - frame).expandedTo(QSize(0, 0));
+  if (fixed) {
+    window.setFixedSize(client);
+  } else {
+    window.resize(client);
+  }
+}
+
+float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+// Stored as an integer by most controls and as one byte by the combo box.
+std::optional<int> tab_index(const Record& record) {
+  if (const auto* index = stored<std::int16_t>(record, "TabIndex")) return *index;
+  if (const auto* index = stored<std::uint8_t>(record, "TabIndex")) return *index;
+  return std::nullopt;
+}
+
+}  // namespace
+
+// The window's run-time properties, by name like any control's.
+class Form::WindowProperties final : public Control {
+ public:
+  WindowProperties(const Record& record, FormWindow& window)
+      : Control(record.name, record.type),
+        window_(window),
+        fixed_(stored_or<std::uint8_t>(record, "BorderStyle", 2) == 1) {}
+
+  bool fixed() const { return fixed_; }
+
+  Variant Caption() const { return window_.windowTitle().toStdU16String(); }
+  void set_Caption(const Variant& value) { window_.setWindowTitle(QString::fromStdU16String(value.to_text())); }
+  Variant hWnd() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(window_.winId())); }
+  Variant Left() const { return twips(window_.frameGeometry().x()); }
+  Variant Top() const { return twips(window_.frameGeometry().y()); }
+  Variant Width() const { return twips(window_.frameGeometry().width()); }
+  Variant Height() const { return twips(window_.frameGeometry().height()); }
+  void set_Left(const Variant& value) { window_.move(to_pixels(coordinate(value)), window_.frameGeometry().y()); }
+  void set_Top(const Variant& value) { window_.move(window_.frameGeometry().x(), to_pixels(coordinate(value))); }
+  void set_Width(const Variant& value) {
+    set_outer_size(window_, {to_pixels(length(value)), window_.frameGeometry().height()}, fixed_);
+  }
+  void set_Height(const Variant& value) {
+    set_outer_size(window_, {window_.frameGeometry().width(), to_pixels(length(value))}, fixed_);
+  }
+
+ protected:
+  Variant get_property(std::string_view property) const override { return get_by_name(*this, property, kRows); }
+  void set_property(std::string_view property, const Variant& value) override {
+    set_by_name(*this, property, value, kRows);
+  }
+
+ private:
+  static float coordinate(const Variant& value) {
+    const float number = value.to_float();
+    if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
+    return number;
+  }
+  static float length(const Variant& value) {
+    const float number = coordinate(value);
+    if (number < 0) raise(ErrorNumber::InvalidPropertyValue);
+    return number;
+  }
+
+  static const std::array<PropertyRow<WindowProperties>, 6> kRows;
+  FormWindow& window_;
+  bool fixed_;
+};
+
+const std::array<PropertyRow<Form::WindowProperties>, 6> Form::WindowProperties::kRows{{
+    {"Caption", &WindowProperties::Caption, &WindowProperties::set_Caption},
+    {"hWnd", &WindowProperties::hWnd},
+    {"Left", &WindowProperties::Left, &WindowProperties::set_Left},
+    {"Top", &WindowProperties::Top, &WindowProperties::set_Top},
+    {"Width", &WindowProperties::Width, &WindowProperties::set_Width},
+    {"Height", &WindowProperties::Height, &WindowProperties::set_Height},
+}};
+
+Form::Form(const definition::Definition& definition)
+    : name_(definition.window.name),
+      window_(std::make_unique<FormWindow>()),
+      client_(new ClientArea(window_.get())),
+      dispatcher_(std::make_unique<Dispatcher>(*window_)),
+      properties_(std::make_unique<WindowProperties>(definition.window, *window_)) {
+  const Record& record = definition.window;
+  window_->setCentralWidget(client_);
+  window_->on_close([this] { return close_requested(); });
+  if (properties_->fixed()) {
+    window_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  }
+
+  const auto* font = stored<definition::Font>(record, "Font");
+  const QFont form_font = font != nullptr ? to_qfont(*font) : QApplication::font();
+  const auto* picture = stored<definition::Picture>(record, "Picture");
+  client_->set_background(to_qcolor(definition::Colour::system(15)),
+                          picture != nullptr ? to_qimage(*picture, name_) : QImage());
+  if (const auto* icon = stored<definition::Picture>(record, "Icon")) {
+    window_->setWindowIcon(QIcon(QPixmap::fromImage(to_qimage(*icon, name_))));
+  }
+
+  std::vector<std::pair<int, QWidget*>> tab_stops;
+  for (const Record& control : definition.controls) {
+    switch (control.type) {
+      case ControlType::Label: {
+        auto label = std::make_unique<LabelControl>(control, *client_, form_font);
+        client_->add(*label);
+        add_control(std::move(label));
+        break;
+      }
+      case ControlType::Image: {
+        auto image = std::make_unique<ImageControl>(control, *client_);
+        client_->add(*image);
+        add_control(std::move(image));
+        break;
+      }
+      case ControlType::Line: {
+        auto line = std::make_unique<LineControl>(control, *client_);
+        client_->add(*line);
+        add_control(std::move(line));
+        break;
+      }
+      case ControlType::CommandButton:
+      case ControlType::ComboBox:
+      case ControlType::VScrollBar: {
+        std::unique_ptr<WidgetControl> windowed;
+        if (control.type == ControlType::CommandButton) windowed = std::make_unique<ButtonControl>(control, *client_);
+        if (control.type == ControlType::ComboBox) {
+          windowed = std::make_unique<ComboControl>(control, *client_, form_font);
+        }
+        if (control.type == ControlType::VScrollBar) windowed = std::make_unique<ScrollControl>(control, *client_);
+        if (const auto index = tab_index(control)) tab_stops.emplace_back(*index, &windowed->widget());
+        add_control(std::move(windowed));
+        break;
+      }
+      case ControlType::Form:
+      case ControlType::Menu:
+        raise(ErrorNumber::InvalidPropertyValue, "control " + control.name + " of a type a form cannot hold");
+    }
+  }
+  // Windowed controls stack like their records: the first one in front.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    if (auto* windowed = dynamic_cast<WidgetControl*>(it->get())) windowed->widget().raise();
+  }
+  // Only windowed controls take the focus, in the order of their tab indexes.
+  std::stable_sort(tab_stops.begin(), tab_stops.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 1; i < tab_stops.size(); ++i) QWidget::setTabOrder(tab_stops[i - 1].second, tab_stops[i].second);
+  if (!tab_stops.empty()) first_tab_stop_ = tab_stops.front().second;
+
+  add_menu_entries(*window_->menuBar(), definition.menus);
+
+  // The native window now, so that its frame is known when the load handler
+  // sizes the window by its outer frame.
+  window_->winId();
+  // The stored client area, until the load handler places the window.
+  if (const auto* area = stored<definition::ClientRect>(record, "ClientRect")) {
+    const int menu_height = window_->menuBar()->sizeHint().height();
+    const QRect client = to_pixels(static_cast<float>(area->left), static_cast<float>(area->top),
+                                   static_cast<float>(area->width), static_cast<float>(area->height));
+    window_->setGeometry(client.adjusted(0, -menu_height, 0, 0));
+    if (properties_->fixed()) window_->setFixedSize(window_->size());
+  }
+}
+
+Form::~Form() = default;
+
+void Form::add_control(std::unique_ptr<Control> control) {
+  // A write that ran a handler which ended the program stops its caller too.
+  control->set_after_write([this] {
+    if (dispatcher_->ended()) throw ProgramEnded{};
+  });
+  if (!by_name_.emplace(control->name(), control.get()).second) {
+    raise(ErrorNumber::InvalidPropertyValue, "two controls named " + control->name());
+  }
+  controls_.push_back(std::move(control));
+}
+
+template <class Container>
+void Form::add_menu_entries(Container& container, const std::vector<definition::MenuEntry>& entries) {
+  for (const definition::MenuEntry& entry : entries) {
+    const QString caption =
+        QString::fromStdU16String(stored_or<std::u16string>(entry.record, "Caption", {}));
+    QAction* action = nullptr;
+    if (stored_or(entry.record, "HasSubmenu", false) || !entry.entries.empty()) {
+      QMenu* menu = container.addMenu(caption);
+      add_menu_entries(*menu, entry.entries);
+      action = menu->menuAction();
+    } else if (caption == QStringLiteral("-")) {
+      action = container.addSeparator();
+    } else {
+      action = container.addAction(caption);
+    }
+    add_control(std::make_unique<MenuControl>(entry.record, *action));
+  }
+}
+
+Control& Form::control(std::string_view name) const {
+  const auto found = by_name_.find(name);
+  if (found == by_name_.end()) raise(ErrorNumber::PropertyNotFound, name_ + "." + std::string(name));
+  return *found->second;
+}
+
+Variant Form::get(std::string_view property) const { return properties_->get(property); }
+
+void Form::set(std::string_view property, const Variant& value) { properties_->set(property, value); }
+
+void Form::on(std::string_view control_name, Event event, std::function<void()> handler) {
+  auto run = [this, handler = std::move(handler)] { dispatcher_->run(handler); };
+  if (control_name == name_ && event == Event::Load) {
+    load_ = std::move(run);
+    return;
+  }
+  Control& target = control(control_name);
+  if (event == Event::Click) {
+    if (auto* image = dynamic_cast<ImageControl*>(&target)) return image->on_click(std::move(run));
+    if (auto* button = dynamic_cast<ButtonControl*>(&target)) return button->on_click(std::move(run));
+    if (auto* combo = dynamic_cast<ComboControl*>(&target)) return combo->on_click(std::move(run));
+    if (auto* menu = dynamic_cast<MenuControl*>(&target)) return menu->on_click(std::move(run));
+  }
+  if (event == Event::Change) {
+    if (auto* bar = dynamic_cast<ScrollControl*>(&target)) return bar->on_change(std::move(run));
+  }
+  raise(ErrorNumber::PropertyNotFound, "no such event of " + std::string(control_name));
+}
+
+void Form::on_unload(std::function<void(std::int16_t&)> handler) { unload_ = std::move(handler); }
+
+void Form::load() {
+  if (load_) load_();
+}
+
+void Form::show() {
+  window_->show();
+  // The focus starts at the first tab stop.
+  if (first_tab_stop_ != nullptr) first_tab_stop_->setFocus(Qt::TabFocusReason);
+}
+
+bool Form::close_requested() {
+  if (dispatcher_->ended() || !unload_) return true;
+  std::int16_t cancel = 0;
+  const Outcome outcome = dispatcher_->run([&] { unload_(cancel); });
+  return outcome == Outcome::Ended || (outcome == Outcome::Done && cancel == 0);
+}
+
+QWidget& Form::window() const { return *window_; }
+QWidget& Form::client() const { return *client_; }
+QMenuBar& Form::menu_bar() const { return *window_->menuBar(); }
+bool Form::ended() const { return dispatcher_->ended(); }
+bool Form::idle() const { return dispatcher_->idle(); }
+
+}  // namespace rt::forms

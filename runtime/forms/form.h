@@ -1,0 +1,91 @@
+#pragma once
+// A window built from a stored definition: the window itself, its controls
+// in stream order (the first in front) and its menu tree. Handlers are wired
+// to events by control name; properties are read and written by name.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/definition/model.h"
+#include "runtime/forms/control.h"
+#include "runtime/forms/variant.h"
+
+class QMenuBar;
+class QWidget;
+
+namespace rt::forms {
+
+class ClientArea;
+class Dispatcher;
+class FormWindow;
+
+enum class Event {
+  Load,    // the window: once, from load()
+  Unload,  // the window, asked to close: wired with on_unload()
+  Click,   // an image, a command button, a combo box (an entry chosen), a menu entry
+  Change,  // a scroll bar: any change of its value
+};
+
+class Form {
+ public:
+  // Raises RuntimeError when a stored value cannot be shown (a bad picture).
+  explicit Form(const definition::Definition& definition);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+
+  // A control or menu entry by name; raises 438 for a name the form lacks.
+  Control& control(std::string_view name) const;
+
+  // The window's own properties: Caption, hWnd (read only), and Left, Top,
+  // Width and Height of its outer frame on the screen, in twips.
+  Variant get(std::string_view property) const;
+  void set(std::string_view property, const Variant& value);
+
+  // Wires a handler; raises 438 for a control that lacks the event. The
+  // window's load event is wired under the window's own name.
+  void on(std::string_view control, Event event, std::function<void()> handler);
+  // The unload handler, run when the window is asked to close; a cancel
+  // value left nonzero keeps the window open.
+  void on_unload(std::function<void(std::int16_t& cancel)> handler);
+
+  void load();
+  void show();
+
+  QWidget& window() const;
+  QWidget& client() const;
+  QMenuBar& menu_bar() const;
+  // The program has ended from inside a handler (only under a test platform,
+  // whose end_program returns by exception).
+  bool ended() const;
+  // No handler running and no held input waiting.
+  bool idle() const;
+
+ private:
+  class WindowProperties;
+
+  void add_control(std::unique_ptr<Control> control);
+  template <class Container>
+  void add_menu_entries(Container& container, const std::vector<definition::MenuEntry>& entries);
+  bool close_requested();
+
+  std::string name_;
+  std::unique_ptr<FormWindow> window_;
+  ClientArea* client_ = nullptr;
+  QWidget* first_tab_stop_ = nullptr;
+  std::unique_ptr<Dispatcher> dispatcher_;
+  std::unique_ptr<WindowProperties> properties_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<std::string, Control*, std::less<>> by_name_;
+  std::function<void()> load_;
+  std::function<void(std::int16_t&)> unload_;
+};
+
+}  // namespace rt::forms

@@ -1,0 +1,29 @@
+#include "runtime/forms/menu.h"
+
+namespace rt::forms {
+
+MenuControl::MenuControl(const definition::Record& record, QAction& action)
+    : Control(record.name, record.type), action_(action) {}
+
+void MenuControl::on_click(std::function<void()> handler) {
+  QObject::connect(&action_, &QAction::triggered, &action_, [handler = std::move(handler)] { handler(); });
+}
+
+// "&" marks the access key in Qt exactly as in the stored captions.
+Variant MenuControl::Caption() const { return action_.text().toStdU16String(); }
+void MenuControl::set_Caption(const Variant& value) { action_.setText(QString::fromStdU16String(value.to_text())); }
+Variant MenuControl::Enabled() const { return action_.isEnabled(); }
+void MenuControl::set_Enabled(const Variant& value) { action_.setEnabled(value.to_bool()); }
+
+const std::array<PropertyRow<MenuControl>, 2> MenuControl::kRows{{
+    {"Caption", &MenuControl::Caption, &MenuControl::set_Caption},
+    {"Enabled", &MenuControl::Enabled, &MenuControl::set_Enabled},
+}};
+
+Variant MenuControl::get_property(std::string_view property) const { return get_by_name(*this, property, kRows); }
+
+void MenuControl::set_property(std::string_view property, const Variant& value) {
+  set_by_name(*this, property, value, kRows);
+}
+
+}  // namespace rt::forms

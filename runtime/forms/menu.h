@@ -1,0 +1,32 @@
+#pragma once
+// A menu entry of the form's menu tree: a menu head opening a submenu, a
+// command, or a separator (caption "-").
+
+#include <QAction>
+#include <functional>
+
+#include "runtime/forms/control.h"
+
+namespace rt::forms {
+
+class MenuControl final : public Control {
+ public:
+  // The action that shows the entry: a submenu's own action for a head.
+  MenuControl(const definition::Record& record, QAction& action);
+  void on_click(std::function<void()> handler);
+
+  Variant Caption() const;
+  void set_Caption(const Variant& value);
+  Variant Enabled() const;
+  void set_Enabled(const Variant& value);
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+
+ private:
+  static const std::array<PropertyRow<MenuControl>, 2> kRows;
+  QAction& action_;
+};
+
+}  // namespace rt::forms

@@ -1,0 +1,97 @@
+#pragma once
+// Controls with a window of their own, shown as Qt widgets in front of the
+// windowless ones: the command button, the combo box and the scroll bar.
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <functional>
+
+#include "runtime/definition/model.h"
+#include "runtime/forms/control.h"
+#include "runtime/forms/placed.h"
+
+namespace rt::forms {
+
+class ClientArea;
+
+// The part every windowed control shares: its widget follows its placement.
+class WidgetControl : public Placed<Control> {
+ public:
+  WidgetControl(const definition::Record& record, QWidget& widget);
+  QWidget& widget() const { return widget_; }
+
+ protected:
+  void placed() override;
+
+ private:
+  QWidget& widget_;
+};
+
+class ButtonControl final : public WidgetControl {
+ public:
+  ButtonControl(const definition::Record& record, ClientArea& area);
+  void on_click(std::function<void()> handler);
+
+  Variant ToolTipText() const;
+  void set_ToolTipText(const Variant& value);
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+
+ private:
+  static const std::array<PropertyRow<ButtonControl>, 1> kRows;
+  QPushButton* button_;
+};
+
+class ComboControl final : public WidgetControl {
+ public:
+  ComboControl(const definition::Record& record, ClientArea& area, const QFont& form_font);
+  // A choice of an entry by the learner (not a write of ListIndex).
+  void on_click(std::function<void()> handler);
+
+  Variant ListIndex() const;
+  void set_ListIndex(const Variant& value);
+  Variant ListCount() const;
+  Variant ToolTipText() const;
+  void set_ToolTipText(const Variant& value);
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+  // AddItem(text [, index]) and List(index).
+  Variant call_method(std::string_view method, std::span<const Variant> arguments) override;
+
+ private:
+  static const std::array<PropertyRow<ComboControl>, 3> kRows;
+  QComboBox* combo_;
+};
+
+class ScrollControl final : public WidgetControl {
+ public:
+  ScrollControl(const definition::Record& record, ClientArea& area);
+  // Any change of the value, by the learner or by a write.
+  void on_change(std::function<void()> handler);
+
+  Variant Value() const;
+  void set_Value(const Variant& value);
+  Variant Min() const;
+  void set_Min(const Variant& value);
+  Variant Max() const;
+  void set_Max(const Variant& value);
+  Variant SmallChange() const;
+  void set_SmallChange(const Variant& value);
+  Variant LargeChange() const;
+  void set_LargeChange(const Variant& value);
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+
+ private:
+  static const std::array<PropertyRow<ScrollControl>, 5> kRows;
+  QScrollBar* bar_;
+};
+
+}  // namespace rt::forms

@@ -1,0 +1,184 @@
+#include "runtime/forms/windowless.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+#include <cmath>
+
+#include "runtime/forms/client_area.h"
+#include "runtime/forms/stored.h"
+#include "runtime/forms/style.h"
+
+namespace rt::forms {
+namespace {
+
+using definition::Colour;
+using definition::Position;
+
+const Colour kButtonFace = Colour::system(15);
+const Colour kButtonText = Colour::system(18);
+const Colour kWindowText = Colour::system(8);
+
+// Stored Alignment: 0 left, 1 right, 2 centre.
+int to_qt_alignment(std::uint8_t stored) {
+  switch (stored) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+  }
+}
+
+}  // namespace
+
+void Windowless::repaint() {
+  const QRect now = shown() ? bounds() : QRect();
+  area_.update(painted_ ? now.united(*painted_) : now);
+  painted_ = now;
+}
+
+// Label
+
+LabelControl::LabelControl(const definition::Record& record, ClientArea& area, const QFont& form_font)
+    : Placed(record, area),
+      caption_(stored_or<std::u16string>(record, "Caption", {})),
+      back_colour_(to_qcolor(stored_or(record, "BackColor", kButtonFace))),
+      fore_colour_(to_qcolor(stored_or(record, "ForeColor", kButtonText))),
+      font_(stored<definition::Font>(record, "Font") ? to_qfont(*stored<definition::Font>(record, "Font"))
+                                                     : form_font),
+      opaque_(stored_or<std::uint8_t>(record, "BackStyle", 1) != 0),
+      border_(stored_or<std::uint8_t>(record, "BorderStyle", 0) == 1),
+      alignment_(to_qt_alignment(stored_or<std::uint8_t>(record, "Alignment", 0))),
+      auto_size_(stored_or(record, "AutoSize", false)) {
+  place(stored_or(record, "Position", Position{}));
+  if (auto_size_) fit_to_caption();
+}
+
+const std::array<PropertyRow<LabelControl>, 1> LabelControl::kRows{{
+    {"Caption", &LabelControl::Caption, &LabelControl::set_Caption},
+}};
+
+Variant LabelControl::get_property(std::string_view property) const {
+  return get_by_name(*this, property, kRows, placement_table<LabelControl>());
+}
+
+void LabelControl::set_property(std::string_view property, const Variant& value) {
+  set_by_name(*this, property, value, kRows, placement_table<LabelControl>());
+}
+
+void LabelControl::set_Caption(const Variant& value) {
+  caption_ = value.to_text();
+  if (auto_size_) fit_to_caption();
+  repaint();
+}
+
+QString LabelControl::display_text() const {
+  QString text = QString::fromStdU16String(caption_);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+// A self-sizing label is exactly as large as its lines of text.
+void LabelControl::fit_to_caption() {
+  const QFontMetrics metrics(font_);
+  const QStringList lines = display_text().split(QLatin1Char('\n'));
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  const int frame = border_ ? 2 : 0;
+  set_size(static_cast<float>(widest + frame) * kTwipsPerPixel,
+           static_cast<float>(metrics.height() * lines.size() + frame) * kTwipsPerPixel);
+}
+
+void LabelControl::paint(QPainter& painter) const {
+  const QRect rect = pixel_rect();
+  painter.save();
+  painter.setClipRect(rect);
+  if (opaque_) painter.fillRect(rect, back_colour_);
+  QRect text_area = rect;
+  if (border_) {
+    painter.setPen(Qt::black);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    text_area.adjust(1, 1, -1, -1);
+  }
+  painter.setFont(font_);
+  painter.setPen(fore_colour_);
+  painter.drawText(text_area, alignment_ | Qt::AlignTop, display_text());
+  painter.restore();
+}
+
+// Image
+
+ImageControl::ImageControl(const definition::Record& record, ClientArea& area)
+    : Placed(record, area), tooltip_(stored_or<std::u16string>(record, "ToolTipText", {})) {
+  place(stored_or(record, "Position", Position{}));
+  set_Visible(stored_or(record, "Visible", true));
+  if (const auto* picture = stored<definition::Picture>(record, "Picture")) {
+    picture_ = to_qimage(*picture, name());
+  }
+  const auto* icon = stored<definition::Picture>(record, "MouseIcon");
+  if (stored_or<std::uint8_t>(record, "MousePointer", 0) == 99 && icon != nullptr) {
+    pointer_ = to_qcursor(to_qimage(*icon, name()));
+  }
+}
+
+const std::array<PropertyRow<ImageControl>, 1> ImageControl::kRows{{
+    {"ToolTipText", &ImageControl::ToolTipText, &ImageControl::set_ToolTipText},
+}};
+
+Variant ImageControl::get_property(std::string_view property) const {
+  return get_by_name(*this, property, kRows, placement_table<ImageControl>());
+}
+
+void ImageControl::set_property(std::string_view property, const Variant& value) {
+  set_by_name(*this, property, value, kRows, placement_table<ImageControl>());
+}
+
+// The picture at the control's top left, unscaled, cut to the control's size.
+void ImageControl::paint(QPainter& painter) const {
+  const QRect rect = pixel_rect();
+  painter.save();
+  painter.setClipRect(rect);
+  painter.drawImage(rect.topLeft(), picture_);
+  painter.restore();
+}
+
+// Line
+
+LineControl::LineControl(const definition::Record& record, ClientArea& area)
+    : Windowless(record, area),
+      x1_(static_cast<float>(stored_or<std::int32_t>(record, "X1", 0))),
+      y1_(static_cast<float>(stored_or<std::int32_t>(record, "Y1", 0))),
+      x2_(static_cast<float>(stored_or<std::int32_t>(record, "X2", 0))),
+      y2_(static_cast<float>(stored_or<std::int32_t>(record, "Y2", 0))) {}
+
+const std::array<PropertyRow<LineControl>, 5> LineControl::kRows{{
+    {"X1", &LineControl::X1, &LineControl::set_X1},
+    {"Y1", &LineControl::Y1, &LineControl::set_Y1},
+    {"X2", &LineControl::X2, &LineControl::set_X2},
+    {"Y2", &LineControl::Y2, &LineControl::set_Y2},
+    {"Visible", &LineControl::Visible, &LineControl::set_Visible},
+}};
+
+Variant LineControl::get_property(std::string_view property) const { return get_by_name(*this, property, kRows); }
+
+void LineControl::set_property(std::string_view property, const Variant& value) {
+  set_by_name(*this, property, value, kRows);
+}
+
+float LineControl::end_point(const Variant& value) {
+  const float number = value.to_float();
+  if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
+  return number;
+}
+
+QRect LineControl::bounds() const {
+  return QRect(QPoint(to_pixels(x1_), to_pixels(y1_)), QPoint(to_pixels(x2_), to_pixels(y2_))).normalized();
+}
+
+void LineControl::paint(QPainter& painter) const {
+  painter.save();
+  painter.setPen(QPen(to_qcolor(kWindowText), 1));
+  painter.drawLine(to_pixels(x1_), to_pixels(y1_), to_pixels(x2_), to_pixels(y2_));
+  painter.restore();
+}
+
+}  // namespace rt::forms

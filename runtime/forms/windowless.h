@@ -1,0 +1,139 @@
+#pragma once
+// Controls without a window of their own (labels, images, lines): the client
+// area draws them back to front and hit-tests them front to back.
+
+#include <QCursor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "runtime/definition/model.h"
+#include "runtime/forms/control.h"
+#include "runtime/forms/placed.h"
+
+namespace rt::forms {
+
+class ClientArea;
+
+class Windowless : public Control {
+ public:
+  Windowless(const definition::Record& record, ClientArea& area)
+      : Control(record.name, record.type), area_(area) {}
+
+  virtual void paint(QPainter& painter) const = 0;
+  virtual QRect bounds() const = 0;  // the pixels that paint() may touch
+  virtual bool shown() const = 0;
+  // Whether the control takes the mouse where it lies (lines never do).
+  virtual bool takes_mouse() const { return false; }
+  virtual QString tooltip() const { return {}; }
+  virtual const QCursor* cursor() const { return nullptr; }
+  virtual void click() {}
+
+ protected:
+  // Repaints what the control covered before and what it covers now.
+  void repaint();
+
+ private:
+  ClientArea& area_;
+  std::optional<QRect> painted_;
+};
+
+class LabelControl final : public Placed<Windowless> {
+ public:
+  LabelControl(const definition::Record& record, ClientArea& area, const QFont& form_font);
+
+  void paint(QPainter& painter) const override;
+  QRect bounds() const override { return pixel_rect(); }
+  bool shown() const override { return visible(); }
+  bool takes_mouse() const override { return true; }
+
+  Variant Caption() const { return caption_; }
+  void set_Caption(const Variant& value);
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+  void placed() override { repaint(); }
+
+ private:
+  static const std::array<PropertyRow<LabelControl>, 1> kRows;
+  void fit_to_caption();
+  QString display_text() const;
+
+  std::u16string caption_;
+  QColor back_colour_;
+  QColor fore_colour_;
+  QFont font_;
+  bool opaque_ = true;
+  bool border_ = false;
+  int alignment_ = Qt::AlignLeft;
+  bool auto_size_ = false;
+};
+
+class ImageControl final : public Placed<Windowless> {
+ public:
+  ImageControl(const definition::Record& record, ClientArea& area);
+
+  void paint(QPainter& painter) const override;
+  QRect bounds() const override { return pixel_rect(); }
+  bool shown() const override { return visible(); }
+  bool takes_mouse() const override { return true; }
+  QString tooltip() const override { return QString::fromStdU16String(tooltip_); }
+  const QCursor* cursor() const override { return pointer_ ? &*pointer_ : nullptr; }
+  void click() override {
+    if (on_click_) on_click_();
+  }
+  void on_click(std::function<void()> handler) { on_click_ = std::move(handler); }
+
+  Variant ToolTipText() const { return tooltip_; }
+  void set_ToolTipText(const Variant& value) { tooltip_ = value.to_text(); }
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+  void placed() override { repaint(); }
+
+ private:
+  static const std::array<PropertyRow<ImageControl>, 1> kRows;
+  QImage picture_;
+  std::u16string tooltip_;
+  std::optional<QCursor> pointer_;
+  std::function<void()> on_click_;
+};
+
+class LineControl final : public Windowless {
+ public:
+  LineControl(const definition::Record& record, ClientArea& area);
+
+  void paint(QPainter& painter) const override;
+  QRect bounds() const override;
+  bool shown() const override { return visible_; }
+
+  Variant X1() const { return x1_; }
+  Variant Y1() const { return y1_; }
+  Variant X2() const { return x2_; }
+  Variant Y2() const { return y2_; }
+  Variant Visible() const { return visible_; }
+  void set_X1(const Variant& value) { x1_ = end_point(value); repaint(); }
+  void set_Y1(const Variant& value) { y1_ = end_point(value); repaint(); }
+  void set_X2(const Variant& value) { x2_ = end_point(value); repaint(); }
+  void set_Y2(const Variant& value) { y2_ = end_point(value); repaint(); }
+  void set_Visible(const Variant& value) { visible_ = value.to_bool(); repaint(); }
+
+ protected:
+  Variant get_property(std::string_view property) const override;
+  void set_property(std::string_view property, const Variant& value) override;
+
+ private:
+  static const std::array<PropertyRow<LineControl>, 5> kRows;
+  static float end_point(const Variant& value);
+
+  float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  bool visible_ = true;
+};
+
+}  // namespace rt::forms

@@ -1,0 +1,11 @@
+// Widget tests need one QApplication for the whole run; listing the tests
+// (as CTest does at build time, without a display) needs none.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

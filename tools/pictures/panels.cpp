@@ -1,0 +1,117 @@
+#include "tools/pictures/panels.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "runtime/pictures/writer.h"
+#include "tools/pictures/canvas.h"
+
+namespace draw {
+namespace {
+
+constexpr int type_size = 16;
+constexpr int left_margin = 8;
+constexpr int right_margin = 4;
+constexpr int ascent = 16;  // from a line's top to its baseline; line pitch is height / lines
+// Latin text (all of it pinyin but the program's name) comes from the Chinese
+// font: the Japanese type sets tone-marked vowels full-width, apart from
+// their syllables.
+constexpr char32_t latin_end = 0x250;
+
+struct CaronVowel {
+  char32_t letter, base;
+};
+constexpr CaronVowel caron_vowels[] = {{U'ǎ', U'a'}, {U'ǐ', U'ı'}, {U'ǒ', U'o'}, {U'ǔ', U'u'}};
+
+struct Box {
+  int left, right, top, bottom;  // inclusive; right < 0 when there is no ink
+};
+
+// The ink's box in the glyph's own rows and columns.
+Box ink_box(const Glyph& g) {
+  Box box{g.width, -1, g.rows, -1};
+  for (int gy = 0; gy < g.rows; ++gy)
+    for (int gx = 0; gx < g.width; ++gx)
+      if (g.at(gx, gy)) box = {std::min(box.left, gx), std::max(box.right, gx), std::min(box.top, gy), std::max(box.bottom, gy)};
+  return box;
+}
+
+struct Setter {
+  Font& japanese;
+  Font& chinese;
+  Canvas& canvas;
+  const std::string& panel;
+
+  [[noreturn]] void fail(int line, const std::string& what) const {
+    throw std::runtime_error("panel " + panel + " line " + std::to_string(line + 1) + ": " + what);
+  }
+
+  // Draws the glyph's ink with its origin at (x, baseline); returns its box.
+  Box blit(int line, const Glyph& g, int x, int baseline, std::uint8_t colour) {
+    Box box{canvas.width(), -1, canvas.height(), -1};
+    for (int gy = 0; gy < g.rows; ++gy)
+      for (int gx = 0; gx < g.width; ++gx)
+        if (g.at(gx, gy)) {
+          const int px = x + g.left + gx, py = baseline - g.top + gy;
+          if (!canvas.inside(px, py) || px >= canvas.width() - right_margin) fail(line, "text runs outside the panel");
+          canvas.set(px, py, colour);
+          box = {std::min(box.left, px), std::max(box.right, px), std::min(box.top, py), std::max(box.bottom, py)};
+        }
+    return box;
+  }
+
+  // Sets one character; returns its advance.
+  int set_glyph(int line, char32_t c, int x, int top, std::uint8_t colour) {
+    Font& font = (c < latin_end || !japanese.has(c)) ? chinese : japanese;
+    const Glyph g = font.render(c);
+    const int baseline = top + ascent;
+    if (blit(line, g, x, baseline, colour).right >= 0) return g.advance;
+    // A font may map a caron vowel to an empty outline: build it from the
+    // plain letter and the caron, centred one pixel above the letter.
+    for (const CaronVowel& v : caron_vowels)
+      if (v.letter == c) {
+        const Glyph base = font.render(v.base);
+        const Box letter = blit(line, base, x, baseline, colour);
+        const Glyph mark = font.render(U'ˇ');
+        const Box probe = ink_box(mark);
+        const int dx = (letter.left + letter.right) / 2 - (probe.left + probe.right) / 2 - (x + mark.left);
+        const int dy = letter.top - 2 - probe.bottom - (baseline - mark.top);
+        blit(line, mark, x + dx, baseline + dy, colour);
+        return base.advance;
+      }
+    return g.advance;
+  }
+
+  void set_line(int line, const std::vector<Run>& runs, const std::vector<int>& tabs, int top) {
+    int x = left_margin;
+    std::size_t tab = 0;
+    for (const Run& run : runs)
+      for (char32_t c : run.text) {
+        if (c == U'\t') {  // the n-th tab of a line goes to the n-th stop
+          if (tab == tabs.size()) fail(line, "more tabs than tab stops");
+          if (tabs[tab] < x) fail(line, "text overruns tab stop " + std::to_string(tabs[tab]));
+          x = tabs[tab++];
+          continue;
+        }
+        x += set_glyph(line, c, x, top, run.red ? text_red : text_black);
+      }
+  }
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> draw_panel(Font& japanese, Font& chinese, const PanelSpec& spec, const PanelText& text) {
+  if (static_cast<int>(text.lines.size()) != spec.lines)
+    throw std::runtime_error("panel " + text.name + ": " + std::to_string(text.lines.size()) + " lines, wants " +
+                             std::to_string(spec.lines));
+  japanese.set_size(type_size, type_size);
+  chinese.set_size(type_size, type_size);
+  Canvas canvas(spec.width, spec.height, panel_white);
+  Setter setter{japanese, chinese, canvas, text.name};
+  for (int i = 0; i < spec.lines; ++i)
+    setter.set_line(i, text.lines[static_cast<std::size_t>(i)], text.tabs, i * spec.height / spec.lines);
+  return rt::pictures::write_bmp(canvas.picture(4, rt::pictures::sixteen_colour_palette()));
+}
+
+}  // namespace draw
