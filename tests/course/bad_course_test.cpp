@@ -49,7 +49,7 @@ struct BadCourse {
 
 void PrintTo(const BadCourse& course, std::ostream* out) { *out << course.name; }
 
-class BadCourseTest : public PageTest, public ::testing::WithParamInterface<BadCourse> {
+class BadCourseTest : public LivePageTest, public ::testing::WithParamInterface<BadCourse> {
  protected:
   void expect_page_unharmed() {
     EXPECT_TRUE(page().process().running());

@@ -18,7 +18,7 @@ struct PauseChange {
 
 void PrintTo(const PauseChange& change, std::ostream* out) { *out << change.name; }
 
-class PauseTest : public PageTest, public ::testing::WithParamInterface<PauseChange> {
+class PauseTest : public LivePageTest, public ::testing::WithParamInterface<PauseChange> {
  protected:
   std::vector<Rgb> time_label(const Screenshot& shot) { return shot.region(page().to_screen(layout::kTimeLabel)); }
 

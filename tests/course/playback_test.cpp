@@ -13,7 +13,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST_F(PageTest, StartedFromAnotherFolderCardsPlayTheirSyllables) {
+TEST_F(LivePageTest, StartedFromAnotherFolderCardsPlayTheirSyllables) {
   // The build's own demo course, started from a folder that is not the
   // program's: the page must find ..\pnn from its own folder.
   CourseFolder elsewhere;
@@ -27,7 +27,7 @@ TEST_F(PageTest, StartedFromAnotherFolderCardsPlayTheirSyllables) {
   }
 }
 
-TEST_F(PageTest, EveryCardPlaysItsOwnSyllable) {
+TEST_F(LivePageTest, EveryCardPlaysItsOwnSyllable) {
   CourseFolder course;
   start_page(course);
   Names expected;
@@ -57,7 +57,7 @@ const std::vector<Phrase>& phrases() {
   return table;
 }
 
-TEST_F(PageTest, PlayButtonsSpeakTheirSentencesWithTheirPauses) {
+TEST_F(LivePageTest, PlayButtonsSpeakTheirSentencesWithTheirPauses) {
   CourseFolder course;
   start_page(course);
   Names expected;
