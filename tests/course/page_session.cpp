@@ -171,7 +171,7 @@ Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeo
       result.heard = hear(capture, demo_recordings());
       if (result.heard.size() >= count || done_waiting) break;
     }
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(50ms);
   }
   // The disk driver paces itself with the system's sleep, so its samples run
   // a little faster or slower than the clock; silences are measured by its pace.
