@@ -2,6 +2,7 @@
 // others are silent for their pause, and the page neither ends nor shows a
 // message.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,32 +17,27 @@ using Names = std::vector<std::string>;
 const Names kLine3{"wo3", "jiao4", "tian2", "zhong1", "ni3", "jiao4", "shen2", "me0", "ming2", "zi4"};
 constexpr std::size_t kComma = 3;
 constexpr double kPause = 100;
-// Clicked after the line: heard once the line's handler has returned.
-constexpr const char* kMarkerCard = "Image5";
-constexpr const char* kMarker = "song1";
 
 struct Expected {
   Names names;
   std::vector<double> silences;
 };
 
-// What line 3 and the marker sound like when `silent` syllables make no sound:
-// every syllable, heard or not, is followed by its pause.
-Expected line3_with_silent(const CourseLayout& layout) {
+// What line 3 sounds like with the course's damaged recordings: every
+// syllable, heard or not, is followed by its pause.
+Expected line3_with(const CourseLayout& layout) {
   Expected out;
   double since_last = 0;
-  auto heard = [&](const std::string& name) {
-    if (!out.names.empty()) out.silences.push_back(since_last);
-    out.names.push_back(name);
-    since_last = 0;
-  };
   for (std::size_t i = 0; i < kLine3.size(); ++i) {
     const auto it = layout.sounds.find(kLine3[i]);
-    if (it == layout.sounds.end() || it->second == SoundFile::Good) heard(kLine3[i]);
+    if (it == layout.sounds.end() || it->second == SoundFile::Good) {
+      if (!out.names.empty()) out.silences.push_back(since_last);
+      out.names.push_back(kLine3[i]);
+      since_last = 0;
+    }
     since_last += kPause;
     if (i == kComma) since_last += kPause + 500;
   }
-  heard(kMarker);
   return out;
 }
 
@@ -51,12 +47,13 @@ struct BadCourse {
   bool as_nobody = false;  // root reads any file: the page runs unprivileged
 };
 
-class BadCourseTest : public PageTest, public ::testing::WithParamInterface<BadCourse> {
+void PrintTo(const BadCourse& course, std::ostream* out) { *out << course.name; }
+
+class BadCourseTest : public LivePageTest, public ::testing::WithParamInterface<BadCourse> {
  protected:
   void expect_page_unharmed() {
     EXPECT_TRUE(page().process().running());
     EXPECT_EQ(display_.top_level_windows().size(), 1u) << "a message window appeared";
-    EXPECT_TRUE(display_.popup_windows().empty());
   }
 };
 
@@ -64,16 +61,18 @@ TEST_P(BadCourseTest, PlaysWhatCanBePlayedAndPausesForTheRest) {
   CourseFolder course(GetParam().layout);
   start_page(course, GetParam().as_nobody);
   page().click(layout::centre(layout::kCmd003));
-  click_card(kMarkerCard);
-  const Expected expected = line3_with_silent(GetParam().layout);
-  const auto heard = page().listen(expected.names.size(), std::chrono::seconds(30), std::chrono::milliseconds(900));
+  const Expected expected = line3_with(GetParam().layout);
+  const auto heard = page().listen(expected.names.size(), std::chrono::seconds(30), std::chrono::milliseconds(1200));
   EXPECT_EQ(heard.names(), expected.names);
   expect_silences(heard.silences_ms(), expected.silences);
   expect_page_unharmed();
+  // And it goes on playing.
+  click_card("Image5");
+  EXPECT_EQ(page().listen(expected.names.size() + 1).names().back(), "song1");
 }
 
 const BadCourse kBadCourses[] = {
-    {"MissingFile", {.sounds = {{"zi4", SoundFile::Missing}}}},
+    {"MissingFile", {.sounds = {{"zhong1", SoundFile::Missing}}}},
     {"EmptyFile", {.sounds = {{"tian2", SoundFile::Empty}}}},
     {"TruncatedFile", {.sounds = {{"shen2", SoundFile::Truncated}}}},
     {"GarbageFile", {.sounds = {{"me0", SoundFile::Garbage}}}},
@@ -91,14 +90,15 @@ INSTANTIATE_TEST_SUITE_P(Courses, BadCourseTest, ::testing::ValuesIn(kBadCourses
 TEST_F(BadCourseTest, WithoutASoundFolderTheLineIsSilent) {
   CourseFolder course({.sound_folder = false});
   start_page(course);
-  const auto frame = page().to_screen(layout::kPanelFrame);
-  const auto frame_at_start = page().settled_screenshot().region(frame);
   page().click(layout::centre(layout::kCmd003));
-  // The chooser's change shows only once the line's handler has returned.
-  page().press({"shift+Tab", "Down"});
-  const Screenshot after =
-      page().wait_for_screen([&](const Screenshot& s) { return s.region(frame) != frame_at_start; });
-  EXPECT_NE(after.region(frame), frame_at_start) << "the page took no input after the line";
+  // The page takes input again once the line's handler has returned: the
+  // chooser's list opens.
+  std::optional<Rect> list;
+  for (int attempt = 0; attempt < 20 && !list; ++attempt) {
+    page().click(layout::centre(layout::kChooser));
+    list = page().wait_for_popup(std::chrono::milliseconds(500));
+  }
+  EXPECT_TRUE(list) << "the page took no input after the line";
   EXPECT_TRUE(page().listen(0, std::chrono::seconds(1)).heard.empty());
   expect_page_unharmed();
 }

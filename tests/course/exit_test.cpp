@@ -26,10 +26,12 @@ std::vector<std::string> processes_running(const fs::path& program) {
 
 struct Ending {
   const char* name;
-  std::function<void(PageTest&, PageSession&)> end;
+  std::function<void(LivePageTest&, PageSession&)> end;
 };
 
-class ExitTest : public PageTest, public ::testing::WithParamInterface<Ending> {};
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
+class ExitTest : public LivePageTest, public ::testing::WithParamInterface<Ending> {};
 
 TEST_P(ExitTest, EndsWithStatusZeroAndLeavesNothingRunning) {
   CourseFolder course;
@@ -44,15 +46,15 @@ TEST_P(ExitTest, EndsWithStatusZeroAndLeavesNothingRunning) {
 
 const Ending kEndings[] = {
     {"ExitByMouse",
-     [](PageTest&, PageSession& page) {
+     [](LivePageTest&, PageSession& page) {
        page.click_screen(page.first_menu_head());
        const auto menu = page.wait_for_popup();
        ASSERT_TRUE(menu) << "the File menu did not open";
        // The File menu holds the one entry.
        page.click_screen({menu->x + menu->width / 2, menu->y + menu->height / 2});
      }},
-    {"ExitByAccessKeys", [](PageTest&, PageSession& page) { page.press({"alt+f", "x"}); }},
-    {"CloseRequest", [](PageTest& test, PageSession& page) { test.display().request_close(page.window()); }},
+    {"ExitByAccessKeys", [](LivePageTest&, PageSession& page) { page.press({"alt+f", "x"}); }},
+    {"CloseRequest", [](LivePageTest& test, PageSession& page) { test.display().request_close(page.window()); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Endings, ExitTest, ::testing::ValuesIn(kEndings),

@@ -38,7 +38,7 @@ const std::vector<Shown> kPictures{
     {"card_me0.bmp", {364, 152}},  {"card_ben3.bmp", {228, 204}}, {"panel_imgK1.bmp", {24, 316}},
 };
 
-TEST_F(PageTest, WindowShowsTheStoredLayout) {
+TEST_F(LivePageTest, WindowShowsTheStoredLayout) {
   CourseFolder course;
   start_page(course);
   const Screenshot shot = page().settled_screenshot();

@@ -11,7 +11,7 @@
 namespace course_test {
 namespace {
 
-TEST_F(PageTest, StartsAndPlaysFromAFolderWithAnAwkwardName) {
+TEST_F(LivePageTest, StartsAndPlaysFromAFolderWithAnAwkwardName) {
   CourseFolder course({.folder_name = "a b 'c' \"d\" ;e $(touch pwned) 日本語の教材"});
   start_page(course);
   click_card("Image5");

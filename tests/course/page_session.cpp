@@ -94,7 +94,7 @@ PageSession::PageSession(VirtualDisplay& display, const PageStart& start)
 void PageSession::click(Point client) { click_screen(to_screen(client)); }
 
 void PageSession::click_screen(Point p) {
-  ASSERT_EQ(xdotool(display_, {"mousemove", "--sync", std::to_string(p.x), std::to_string(p.y), "click", "1"}), 0);
+  ASSERT_EQ(xdotool(display_, {"mousemove", std::to_string(p.x), std::to_string(p.y), "click", "1"}), 0);
 }
 
 void PageSession::press(const std::vector<std::string>& keys) {
@@ -171,7 +171,7 @@ Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeo
       result.heard = hear(capture, demo_recordings());
       if (result.heard.size() >= count || done_waiting) break;
     }
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(50ms);
   }
   // The disk driver paces itself with the system's sleep, so its samples run
   // a little faster or slower than the clock; silences are measured by its pace.

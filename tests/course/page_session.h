@@ -67,7 +67,7 @@ class PageSession {
   // Waits until `count` sounds have been heard and the capture has been
   // silent for `quiet` after the last; the sounds heard, however many.
   Listening listen(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(30),
-                   std::chrono::milliseconds quiet = std::chrono::milliseconds(300));
+                   std::chrono::milliseconds quiet = std::chrono::milliseconds(200));
 
  private:
   void sample_pace();

@@ -6,14 +6,14 @@
 
 namespace course_test {
 
-void PageTest::start_page(const std::filesystem::path& program, const std::filesystem::path& cwd,
+void LivePageTest::start_page(const std::filesystem::path& program, const std::filesystem::path& cwd,
                           const std::filesystem::path& scratch, bool as_nobody) {
   page_ = std::make_unique<PageSession>(
       display_, PageStart{.program = program, .cwd = cwd, .capture = scratch / "sound.raw", .as_nobody = as_nobody});
   ASSERT_TRUE(page_->started());
 }
 
-void PageTest::start_page(const CourseFolder& course, bool as_nobody) {
+void LivePageTest::start_page(const CourseFolder& course, bool as_nobody) {
   start_page(course.program(), course.scratch(), course.scratch(), as_nobody);
 }
 

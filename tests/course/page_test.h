@@ -17,7 +17,7 @@
 
 namespace course_test {
 
-class PageTest : public ::testing::Test {
+class LivePageTest : public ::testing::Test {
  public:
   PageSession& page() { return *page_; }
   VirtualDisplay& display() { return display_; }

@@ -36,7 +36,7 @@ bool panel_shown(const PageSession& page, const Screenshot& shot, std::size_t in
          page.pixel(shot, {kFrameProbeX, bottom + 2}) != kWhite;
 }
 
-class PanelTest : public PageTest {
+class PanelTest : public LivePageTest {
  protected:
   void expect_panel(std::size_t index) {
     const Screenshot shot = page().wait_for_screen([&](const Screenshot& s) { return panel_shown(page(), s, index); });
