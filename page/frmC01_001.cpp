@@ -1,6 +1,7 @@
 #include "page/frmC01_001.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 #include <variant>
 

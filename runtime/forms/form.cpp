@@ -130,9 +130,6 @@ Form::Form(const definition::Definition& definition)
 
   const auto* font = stored<definition::Font>(record, "Font");
   const QFont form_font = font != nullptr ? to_qfont(*font) : QApplication::font();
-  const auto* picture = stored<definition::Picture>(record, "Picture");
-  client_->set_background(to_qcolor(definition::Colour::system(15)),
-                          picture != nullptr ? pictures_->image(*picture, name_) : QImage());
   if (const auto* icon = stored<definition::Picture>(record, "Icon")) {
     window_->setWindowIcon(QIcon(QPixmap::fromImage(pictures_->image(*icon, name_))));
   }
@@ -187,6 +184,11 @@ Form::Form(const definition::Definition& definition)
   if (!tab_stops.empty()) first_tab_stop_ = tab_stops.front().second;
 
   add_menu_entries(*window_->menuBar(), definition.menus);
+
+  // Taken last, so that the form's picture decodes while the rest is built.
+  const auto* picture = stored<definition::Picture>(record, "Picture");
+  client_->set_background(to_qcolor(definition::Colour::system(15)),
+                          picture != nullptr ? pictures_->image(*picture, name_) : QImage());
 
   // The native window now, so that its frame is known when the load handler
   // sizes the window by its outer frame.

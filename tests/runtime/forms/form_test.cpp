@@ -119,6 +119,31 @@ TEST(FormBuild, FailingCallsRaiseTheRuntimesErrors) {
   EXPECT_EQ(form.control("vscPause").get("Value"), Variant(std::int16_t{100}));
 }
 
+TEST(FormBuild, PictureThatCannotBeDecodedFailsWhereItIsShown) {
+  // "BM" and then nothing a bitmap holds: small, and large enough to decode ahead.
+  std::vector<std::uint8_t> small(64, 0), large(64 * 1024, 0);
+  small[0] = large[0] = 'B';
+  small[1] = large[1] = 'M';
+  for (const auto* bytes : {&small, &large}) {
+    Builder shown;
+    shown.set(shown.window(), "Picture", rt::definition::Picture{*bytes});
+    try {
+      Form form(shown.definition);
+      ADD_FAILURE() << "built";
+    } catch (const rt::RuntimeError& error) {
+      EXPECT_EQ(error.number(), rt::ErrorNumber::InvalidPropertyValue);
+      EXPECT_NE(std::string(error.what()).find("frmTest"), std::string::npos) << error.what();
+    }
+  }
+  // A hidden image decodes its picture when it is to be shown, and stays hidden.
+  Builder hidden;
+  hidden.add(ControlType::Image, "imgLater",
+             {{"Picture", rt::definition::Picture{small}}, {"Position", place(0, 0, 150, 150)}, {"Visible", false}});
+  Form form(hidden.definition);
+  EXPECT_THROW(form.control("imgLater").set("Visible", true), rt::RuntimeError);
+  EXPECT_EQ(form.control("imgLater").get("Visible"), Variant(false));
+}
+
 TEST(FormBuild, ComboListAndIndex) {
   SampleForm sample;
   Form form(sample.definition);
