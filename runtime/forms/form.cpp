@@ -15,6 +15,7 @@
 #include "runtime/forms/form_window.h"
 #include "runtime/forms/menu.h"
 #include "runtime/forms/picture_cache.h"
+#include "runtime/forms/placed.h"
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 #include "runtime/forms/widgets.h"
@@ -66,13 +67,13 @@ class Form::WindowProperties final : public Control {
   Variant Top() const { return twips(window_.frameGeometry().y()); }
   Variant Width() const { return twips(window_.frameGeometry().width()); }
   Variant Height() const { return twips(window_.frameGeometry().height()); }
-  void set_Left(const Variant& value) { window_.move(to_pixels(coordinate(value)), window_.frameGeometry().y()); }
-  void set_Top(const Variant& value) { window_.move(window_.frameGeometry().x(), to_pixels(coordinate(value))); }
+  void set_Left(const Variant& value) { window_.move(to_pixels(twips_coordinate(value)), window_.frameGeometry().y()); }
+  void set_Top(const Variant& value) { window_.move(window_.frameGeometry().x(), to_pixels(twips_coordinate(value))); }
   void set_Width(const Variant& value) {
-    set_outer_size(window_, {to_pixels(length(value)), window_.frameGeometry().height()}, fixed_);
+    set_outer_size(window_, {to_pixels(twips_length(value)), window_.frameGeometry().height()}, fixed_);
   }
   void set_Height(const Variant& value) {
-    set_outer_size(window_, {window_.frameGeometry().width(), to_pixels(length(value))}, fixed_);
+    set_outer_size(window_, {window_.frameGeometry().width(), to_pixels(twips_length(value))}, fixed_);
   }
 
  protected:
@@ -82,17 +83,6 @@ class Form::WindowProperties final : public Control {
   }
 
  private:
-  static float coordinate(const Variant& value) {
-    const float number = value.to_float();
-    if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
-    return number;
-  }
-  static float length(const Variant& value) {
-    const float number = coordinate(value);
-    if (number < 0) raise(ErrorNumber::InvalidPropertyValue);
-    return number;
-  }
-
   static const std::array<PropertyRow<WindowProperties>, 6> kRows;
   FormWindow& window_;
   bool fixed_;
@@ -135,39 +125,34 @@ Form::Form(const definition::Definition& definition)
   }
 
   std::vector<std::pair<int, QWidget*>> tab_stops;
+  auto add_windowless = [&](std::unique_ptr<Windowless> control) {
+    client_->add(*control);
+    add_control(std::move(control));
+  };
+  auto add_windowed = [&](const Record& control, std::unique_ptr<WidgetControl> windowed) {
+    if (const auto index = tab_index(control)) tab_stops.emplace_back(*index, &windowed->widget());
+    add_control(std::move(windowed));
+  };
   for (const Record& control : definition.controls) {
     switch (control.type) {
-      case ControlType::Label: {
-        auto label = std::make_unique<LabelControl>(control, *client_, form_font);
-        client_->add(*label);
-        add_control(std::move(label));
+      case ControlType::Label:
+        add_windowless(std::make_unique<LabelControl>(control, *client_, form_font));
         break;
-      }
-      case ControlType::Image: {
-        auto image = std::make_unique<ImageControl>(control, *client_, *pictures_);
-        client_->add(*image);
-        add_control(std::move(image));
+      case ControlType::Image:
+        add_windowless(std::make_unique<ImageControl>(control, *client_, *pictures_));
         break;
-      }
-      case ControlType::Line: {
-        auto line = std::make_unique<LineControl>(control, *client_);
-        client_->add(*line);
-        add_control(std::move(line));
+      case ControlType::Line:
+        add_windowless(std::make_unique<LineControl>(control, *client_));
         break;
-      }
       case ControlType::CommandButton:
-      case ControlType::ComboBox:
-      case ControlType::VScrollBar: {
-        std::unique_ptr<WidgetControl> windowed;
-        if (control.type == ControlType::CommandButton) windowed = std::make_unique<ButtonControl>(control, *client_, *pictures_);
-        if (control.type == ControlType::ComboBox) {
-          windowed = std::make_unique<ComboControl>(control, *client_, form_font);
-        }
-        if (control.type == ControlType::VScrollBar) windowed = std::make_unique<ScrollControl>(control, *client_);
-        if (const auto index = tab_index(control)) tab_stops.emplace_back(*index, &windowed->widget());
-        add_control(std::move(windowed));
+        add_windowed(control, std::make_unique<ButtonControl>(control, *client_, *pictures_));
         break;
-      }
+      case ControlType::ComboBox:
+        add_windowed(control, std::make_unique<ComboControl>(control, *client_, form_font));
+        break;
+      case ControlType::VScrollBar:
+        add_windowed(control, std::make_unique<ScrollControl>(control, *client_));
+        break;
       case ControlType::Form:
       case ControlType::Menu:
         raise(ErrorNumber::InvalidPropertyValue, "control " + control.name + " of a type a form cannot hold");

@@ -12,6 +12,20 @@
 
 namespace rt::forms {
 
+// A place or length written at run time: a finite number of twips; a length
+// is not negative.
+inline float twips_coordinate(const Variant& value) {
+  const float number = value.to_float();
+  if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
+  return number;
+}
+
+inline float twips_length(const Variant& value) {
+  const float number = twips_coordinate(value);
+  if (number < 0) raise(ErrorNumber::InvalidPropertyValue);
+  return number;
+}
+
 template <class Base>
 class Placed : public Base {
  public:
@@ -22,10 +36,10 @@ class Placed : public Base {
   Variant Width() const { return width_; }
   Variant Height() const { return height_; }
   Variant Visible() const { return visible_; }
-  void set_Left(const Variant& value) { left_ = coordinate(value); placed(); }
-  void set_Top(const Variant& value) { top_ = coordinate(value); placed(); }
-  void set_Width(const Variant& value) { width_ = length(value); placed(); }
-  void set_Height(const Variant& value) { height_ = length(value); placed(); }
+  void set_Left(const Variant& value) { left_ = twips_coordinate(value); placed(); }
+  void set_Top(const Variant& value) { top_ = twips_coordinate(value); placed(); }
+  void set_Width(const Variant& value) { width_ = twips_length(value); placed(); }
+  void set_Height(const Variant& value) { height_ = twips_length(value); placed(); }
   void set_Visible(const Variant& value) { visible_ = value.to_bool(); placed(); }
 
   bool visible() const { return visible_; }
@@ -55,17 +69,6 @@ class Placed : public Base {
   virtual void placed() = 0;
 
  private:
-  static float coordinate(const Variant& value) {
-    const float number = value.to_float();
-    if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
-    return number;
-  }
-  static float length(const Variant& value) {
-    const float number = coordinate(value);
-    if (number < 0) raise(ErrorNumber::InvalidPropertyValue);
-    return number;
-  }
-
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
 };

@@ -176,12 +176,6 @@ void LineControl::set_property(std::string_view property, const Variant& value) 
   set_by_name(*this, property, value, kRows);
 }
 
-float LineControl::end_point(const Variant& value) {
-  const float number = value.to_float();
-  if (!std::isfinite(number)) raise(ErrorNumber::InvalidPropertyValue);
-  return number;
-}
-
 QRect LineControl::bounds() const {
   return QRect(QPoint(to_pixels(x1_), to_pixels(y1_)), QPoint(to_pixels(x2_), to_pixels(y2_))).normalized();
 }

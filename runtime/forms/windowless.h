@@ -126,10 +126,10 @@ class LineControl final : public Windowless {
   Variant X2() const { return x2_; }
   Variant Y2() const { return y2_; }
   Variant Visible() const { return visible_; }
-  void set_X1(const Variant& value) { x1_ = end_point(value); repaint(); }
-  void set_Y1(const Variant& value) { y1_ = end_point(value); repaint(); }
-  void set_X2(const Variant& value) { x2_ = end_point(value); repaint(); }
-  void set_Y2(const Variant& value) { y2_ = end_point(value); repaint(); }
+  void set_X1(const Variant& value) { x1_ = twips_coordinate(value); repaint(); }
+  void set_Y1(const Variant& value) { y1_ = twips_coordinate(value); repaint(); }
+  void set_X2(const Variant& value) { x2_ = twips_coordinate(value); repaint(); }
+  void set_Y2(const Variant& value) { y2_ = twips_coordinate(value); repaint(); }
   void set_Visible(const Variant& value) { visible_ = value.to_bool(); repaint(); }
 
  protected:
@@ -138,7 +138,6 @@ class LineControl final : public Windowless {
 
  private:
   static const std::array<PropertyRow<LineControl>, 5> kRows;
-  static float end_point(const Variant& value);
 
   float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
   bool visible_ = true;
