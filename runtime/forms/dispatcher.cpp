@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 #include <optional>
@@ -31,6 +32,39 @@ bool is_input(const QEvent& event) {
       return static_cast<const QMouseEvent&>(event).buttons() != Qt::NoButton;
     default:
       return false;
+  }
+}
+
+// A copy of the event that does not change with later input.
+std::function<std::unique_ptr<QEvent>()> keep(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+      const auto& mouse = static_cast<const QMouseEvent&>(event);
+      return [type = mouse.type(), local = mouse.position(), scene = mouse.scenePosition(),
+              global = mouse.globalPosition(), button = mouse.button(), buttons = mouse.buttons(),
+              modifiers = mouse.modifiers(), device = mouse.pointingDevice(), time = mouse.timestamp()] {
+        auto remade = std::make_unique<QMouseEvent>(type, local, scene, global, button, buttons, modifiers, device);
+        remade->setTimestamp(time);
+        return std::unique_ptr<QEvent>(std::move(remade));
+      };
+    }
+    case QEvent::Wheel: {
+      const auto& wheel = static_cast<const QWheelEvent&>(event);
+      return [local = wheel.position(), global = wheel.globalPosition(), pixels = wheel.pixelDelta(),
+              angle = wheel.angleDelta(), buttons = wheel.buttons(), modifiers = wheel.modifiers(),
+              phase = wheel.phase(), inverted = wheel.inverted(), device = wheel.pointingDevice()] {
+        return std::unique_ptr<QEvent>(std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers,
+                                                                     phase, inverted, Qt::MouseEventNotSynthesized,
+                                                                     device));
+      };
+    }
+    default: {
+      std::shared_ptr<const QEvent> copy(event.clone());
+      return [copy] { return std::unique_ptr<QEvent>(copy->clone()); };
+    }
   }
 }
 
@@ -85,10 +119,11 @@ void Dispatcher::deliver_held() {
     Held next = std::move(held_.front());
     held_.pop_front();
     if (next.receiver.isNull()) continue;
-    if (next.event->type() == QEvent::Close && next.receiver->isWidgetType()) {
+    const std::unique_ptr<QEvent> event = next.remake();
+    if (event->type() == QEvent::Close && next.receiver->isWidgetType()) {
       static_cast<QWidget*>(next.receiver.data())->close();  // closes as a fresh request would
     } else {
-      QCoreApplication::sendEvent(next.receiver, next.event.get());
+      QCoreApplication::sendEvent(next.receiver, event.get());
     }
   }
   delivering_ = false;
@@ -107,7 +142,7 @@ bool Dispatcher::eventFilter(QObject* receiver, QEvent* event) {
   if (!is_input(*event)) return false;
   const bool holding = depth_ > 0 || (!held_.empty() && !delivering_);
   if (!(holding || ended_) || !is_ours(receiver)) return false;
-  if (!ended_) held_.push_back({receiver, std::unique_ptr<QEvent>(event->clone())});
+  if (!ended_) held_.push_back({receiver, keep(*event)});
   // A close request stays unanswered until it is delivered; other input counts
   // as taken, so that it does not travel on to the parent widgets.
   if (event->type() == QEvent::Close) event->ignore();

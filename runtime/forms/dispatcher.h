@@ -35,9 +35,11 @@ class Dispatcher final : public QObject {
   bool eventFilter(QObject* receiver, QEvent* event) override;
 
  private:
+  // An event is remade when it is delivered: a pointer event's points
+  // follow the device's later input, so only their values are kept.
   struct Held {
     QPointer<QObject> receiver;
-    std::unique_ptr<QEvent> event;
+    std::function<std::unique_ptr<QEvent>()> remake;
   };
 
   bool is_ours(QObject* receiver) const;

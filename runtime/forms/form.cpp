@@ -14,6 +14,7 @@
 #include "runtime/forms/dispatcher.h"
 #include "runtime/forms/form_window.h"
 #include "runtime/forms/menu.h"
+#include "runtime/forms/picture_cache.h"
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 #include "runtime/forms/widgets.h"
@@ -108,11 +109,18 @@ const std::array<PropertyRow<Form::WindowProperties>, 6> Form::WindowProperties:
 
 Form::Form(const definition::Definition& definition)
     : name_(definition.window.name),
+      pictures_(std::make_unique<PictureCache>()),
       window_(std::make_unique<FormWindow>()),
       client_(new ClientArea(window_.get())),
       dispatcher_(std::make_unique<Dispatcher>(*window_)),
       properties_(std::make_unique<WindowProperties>(definition.window, *window_)) {
   const Record& record = definition.window;
+  // The large pictures shown from the start decode while the window is built.
+  if (const auto* picture = stored<definition::Picture>(record, "Picture")) pictures_->prefetch(*picture, name_);
+  for (const Record& control : definition.controls) {
+    const auto* picture = stored<definition::Picture>(control, "Picture");
+    if (picture != nullptr && stored_or(control, "Visible", true)) pictures_->prefetch(*picture, control.name);
+  }
   window_->setCentralWidget(client_);
   window_->on_close([this] { return close_requested(); });
   if (properties_->fixed()) {
@@ -124,9 +132,9 @@ Form::Form(const definition::Definition& definition)
   const QFont form_font = font != nullptr ? to_qfont(*font) : QApplication::font();
   const auto* picture = stored<definition::Picture>(record, "Picture");
   client_->set_background(to_qcolor(definition::Colour::system(15)),
-                          picture != nullptr ? to_qimage(*picture, name_) : QImage());
+                          picture != nullptr ? pictures_->image(*picture, name_) : QImage());
   if (const auto* icon = stored<definition::Picture>(record, "Icon")) {
-    window_->setWindowIcon(QIcon(QPixmap::fromImage(to_qimage(*icon, name_))));
+    window_->setWindowIcon(QIcon(QPixmap::fromImage(pictures_->image(*icon, name_))));
   }
 
   std::vector<std::pair<int, QWidget*>> tab_stops;
@@ -139,7 +147,7 @@ Form::Form(const definition::Definition& definition)
         break;
       }
       case ControlType::Image: {
-        auto image = std::make_unique<ImageControl>(control, *client_);
+        auto image = std::make_unique<ImageControl>(control, *client_, *pictures_);
         client_->add(*image);
         add_control(std::move(image));
         break;
@@ -154,7 +162,7 @@ Form::Form(const definition::Definition& definition)
       case ControlType::ComboBox:
       case ControlType::VScrollBar: {
         std::unique_ptr<WidgetControl> windowed;
-        if (control.type == ControlType::CommandButton) windowed = std::make_unique<ButtonControl>(control, *client_);
+        if (control.type == ControlType::CommandButton) windowed = std::make_unique<ButtonControl>(control, *client_, *pictures_);
         if (control.type == ControlType::ComboBox) {
           windowed = std::make_unique<ComboControl>(control, *client_, form_font);
         }

@@ -23,6 +23,7 @@ namespace rt::forms {
 class ClientArea;
 class Dispatcher;
 class FormWindow;
+class PictureCache;
 
 enum class Event {
   Load,    // the window: once, from load()
@@ -34,6 +35,8 @@ enum class Event {
 class Form {
  public:
   // Raises RuntimeError when a stored value cannot be shown (a bad picture).
+  // The definition's pictures must outlive the form: hidden images decode
+  // theirs when first shown.
   explicit Form(const definition::Definition& definition);
   ~Form();
   Form(const Form&) = delete;
@@ -77,6 +80,7 @@ class Form {
   bool close_requested();
 
   std::string name_;
+  std::unique_ptr<PictureCache> pictures_;
   std::unique_ptr<FormWindow> window_;
   ClientArea* client_ = nullptr;
   QWidget* first_tab_stop_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -69,18 +70,22 @@ QFont to_qfont(const definition::Font& font) {
 }
 
 QImage to_qimage(const definition::Picture& picture, std::string_view owner) {
-  pictures::Pixels pixels;
+  auto pixels = std::make_unique<pictures::Pixels>();
   try {
-    pixels = pictures::decode(picture.file);
+    *pixels = pictures::decode(picture.file);
   } catch (const pictures::PictureError& error) {
     raise(ErrorNumber::InvalidPropertyValue, "picture of " + std::string(owner) + ": " + error.what());
   }
-  QImage image(pixels.width, pixels.height, QImage::Format_ARGB32);
-  for (int y = 0; y < pixels.height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < pixels.width; ++x) row[x] = pixels.at(x, y);
-  }
-  return image;
+  if (pixels->width <= 0 || pixels->height <= 0) return {};
+  // A bitmap is opaque, and draws fastest without an alpha channel; an
+  // icon has its mask.
+  const bool opaque = picture.file.size() >= 2 && picture.file[0] == 'B' && picture.file[1] == 'M';
+  // The image takes over the decoded rows instead of copying them.
+  auto* owned = pixels.release();
+  return QImage(
+      reinterpret_cast<uchar*>(owned->argb.data()), owned->width, owned->height,
+      static_cast<qsizetype>(owned->width) * 4, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32,
+      [](void* rows) { delete static_cast<pictures::Pixels*>(rows); }, owned);
 }
 
 QCursor to_qcursor(const QImage& icon) {

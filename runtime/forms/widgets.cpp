@@ -2,6 +2,7 @@
 
 #include "runtime/core/error.h"
 #include "runtime/forms/client_area.h"
+#include "runtime/forms/picture_cache.h"
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 
@@ -33,14 +34,14 @@ void WidgetControl::placed() {
 
 // Command button
 
-ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area)
+ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
     : WidgetControl(record, *new QPushButton(&area)), button_(static_cast<QPushButton*>(&widget())) {
   button_->setFocusPolicy(Qt::StrongFocus);
   button_->setToolTip(QString::fromStdU16String(stored_or<std::u16string>(record, "ToolTipText", {})));
   // A graphical button shows its picture and no caption.
   const auto* picture = stored<definition::Picture>(record, "Picture");
   if (stored_or<std::uint8_t>(record, "Style", 0) == 1 && picture != nullptr) {
-    const QImage image = to_qimage(*picture, name());
+    const QImage image = pictures.image(*picture, name());
     button_->setIcon(QIcon(QPixmap::fromImage(image)));
     button_->setIconSize(image.size());
   }

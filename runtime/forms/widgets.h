@@ -14,6 +14,7 @@
 namespace rt::forms {
 
 class ClientArea;
+class PictureCache;
 
 // The part every windowed control shares: its widget follows its placement.
 class WidgetControl : public Placed<Control> {
@@ -30,7 +31,7 @@ class WidgetControl : public Placed<Control> {
 
 class ButtonControl final : public WidgetControl {
  public:
-  ButtonControl(const definition::Record& record, ClientArea& area);
+  ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures);
   void on_click(std::function<void()> handler);
 
   Variant ToolTipText() const;

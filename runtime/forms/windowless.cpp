@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "runtime/forms/client_area.h"
+#include "runtime/forms/picture_cache.h"
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 
@@ -107,17 +108,28 @@ void LabelControl::paint(QPainter& painter) const {
 
 // Image
 
-ImageControl::ImageControl(const definition::Record& record, ClientArea& area)
-    : Placed(record, area), tooltip_(stored_or<std::u16string>(record, "ToolTipText", {})) {
+ImageControl::ImageControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
+    : Placed(record, area),
+      pictures_(pictures),
+      stored_picture_(stored<definition::Picture>(record, "Picture")),
+      tooltip_(stored_or<std::u16string>(record, "ToolTipText", {})) {
   place(stored_or(record, "Position", Position{}));
   set_Visible(stored_or(record, "Visible", true));
-  if (const auto* picture = stored<definition::Picture>(record, "Picture")) {
-    picture_ = to_qimage(*picture, name());
-  }
   const auto* icon = stored<definition::Picture>(record, "MouseIcon");
   if (stored_or<std::uint8_t>(record, "MousePointer", 0) == 99 && icon != nullptr) {
-    pointer_ = to_qcursor(to_qimage(*icon, name()));
+    pointer_ = to_qcursor(pictures_.image(*icon, name()));
   }
+}
+
+// Decoded before the image is shown, so that a picture that cannot be decoded
+// fails the write and leaves the image hidden.
+void ImageControl::set_Visible(const Variant& value) {
+  if (value.to_bool() && !picture_) decode_picture();
+  Placed::set_Visible(value);
+}
+
+void ImageControl::decode_picture() {
+  picture_ = stored_picture_ != nullptr ? pictures_.image(*stored_picture_, name()) : QImage();
 }
 
 const std::array<PropertyRow<ImageControl>, 1> ImageControl::kRows{{
@@ -137,7 +149,7 @@ void ImageControl::paint(QPainter& painter) const {
   const QRect rect = pixel_rect();
   painter.save();
   painter.setClipRect(rect);
-  painter.drawImage(rect.topLeft(), picture_);
+  if (picture_) painter.drawImage(rect.topLeft(), *picture_);
   painter.restore();
 }
 

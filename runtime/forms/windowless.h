@@ -18,6 +18,7 @@
 namespace rt::forms {
 
 class ClientArea;
+class PictureCache;
 
 class Windowless : public Control {
  public:
@@ -76,7 +77,9 @@ class LabelControl final : public Placed<Windowless> {
 
 class ImageControl final : public Placed<Windowless> {
  public:
-  ImageControl(const definition::Record& record, ClientArea& area);
+  // A hidden image's picture is decoded when it is first shown; the stored
+  // picture must outlive the control.
+  ImageControl(const definition::Record& record, ClientArea& area, PictureCache& pictures);
 
   void paint(QPainter& painter) const override;
   QRect bounds() const override { return pixel_rect(); }
@@ -91,6 +94,7 @@ class ImageControl final : public Placed<Windowless> {
 
   Variant ToolTipText() const { return tooltip_; }
   void set_ToolTipText(const Variant& value) { tooltip_ = value.to_text(); }
+  void set_Visible(const Variant& value);
 
  protected:
   Variant get_property(std::string_view property) const override;
@@ -99,7 +103,11 @@ class ImageControl final : public Placed<Windowless> {
 
  private:
   static const std::array<PropertyRow<ImageControl>, 1> kRows;
-  QImage picture_;
+  void decode_picture();
+
+  PictureCache& pictures_;
+  const definition::Picture* stored_picture_ = nullptr;
+  std::optional<QImage> picture_;
   std::u16string tooltip_;
   std::optional<QCursor> pointer_;
   std::function<void()> on_click_;

@@ -38,7 +38,7 @@ TEST_F(PageTest, CardsStandInFrontOfTheDialogueBox) {
   load_and_show();
   const QImage shot = form.client().grab().toImage();
   expect_picture_in_front(definition, shot, "Image1", {52, 48});
-  expect_picture_in_front(definition, shot, "Image14", {228, 152});
+  expect_picture_in_front(definition, shot, "Image20", {420, 152});
 }
 
 TEST_F(PageTest, PanelStandsInFrontOfItsFrame) {

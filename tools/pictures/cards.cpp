@@ -1,6 +1,5 @@
 #include "tools/pictures/cards.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -18,24 +17,6 @@ constexpr int preferred_em_width = 22;  // a touch wide: the cell is 20 columns
 constexpr int largest_cell = 20;
 constexpr int baseline = 21;            // shared by all characters
 
-struct Ink {
-  int left, right, top, bottom;  // inclusive, in glyph bitmap coordinates
-};
-
-Ink ink_of(const Glyph& g) {
-  Ink ink{g.width, -1, g.rows, -1};
-  for (int y = 0; y < g.rows; ++y)
-    for (int x = 0; x < g.width; ++x)
-      if (g.at(x, y)) {
-        ink.left = std::min(ink.left, x);
-        ink.right = std::max(ink.right, x);
-        ink.top = std::min(ink.top, y);
-        ink.bottom = std::max(ink.bottom, y);
-      }
-  if (ink.right < 0) throw std::runtime_error("glyph without ink");
-  return ink;
-}
-
 // The character at the preferred width, or, when it alone sets the card's
 // width, at the nearest em width whose ink is exactly that wide.
 Glyph character_glyph(Font& font, char32_t c, int exact_width) {
@@ -43,7 +24,8 @@ Glyph character_glyph(Font& font, char32_t c, int exact_width) {
     for (int em_width : {preferred_em_width - step, preferred_em_width + step}) {
       font.set_size(em_width, em_height);
       Glyph g = font.render(c);
-      const Ink ink = ink_of(g);
+      const InkBox ink = ink_box(g);
+      if (ink.right < 0) throw std::runtime_error("character without ink");
       const int width = ink.right - ink.left + 1;
       if (exact_width == 0 ? width <= largest_cell : width == exact_width) return g;
     }
@@ -63,7 +45,7 @@ std::vector<std::uint8_t> draw_card(Font& chinese, const CardSpec& card) {
   if (exact > largest_cell) throw std::runtime_error(std::string("card ") + card.syllable + ": no line is that wide");
 
   const Glyph g = character_glyph(chinese, character[0], exact);
-  const Ink ink = ink_of(g);
+  const InkBox ink = ink_box(g);
   const int top = baseline - g.top;  // row of the bitmap's first row
   if (top + ink.top < character_top || top + ink.bottom > character_bottom)
     throw std::runtime_error(std::string("card ") + card.syllable + ": character outside its rows");

@@ -3,6 +3,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace draw {
@@ -12,6 +13,14 @@ struct Font::Impl {
   FT_Face face = nullptr;
   std::string path;
 };
+
+InkBox ink_box(const Glyph& g) {
+  InkBox box{g.width, -1, g.rows, -1};
+  for (int y = 0; y < g.rows; ++y)
+    for (int x = 0; x < g.width; ++x)
+      if (g.at(x, y)) box = {std::min(box.left, x), std::max(box.right, x), std::min(box.top, y), std::max(box.bottom, y)};
+  return box;
+}
 
 Font::Font(const std::string& path) : impl_(std::make_unique<Impl>()) {
   impl_->path = path;

@@ -19,6 +19,13 @@ struct Glyph {
   bool at(int x, int y) const { return ink[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// Inclusive bounds of a glyph's ink in its own columns and rows; right < 0
+// when it has none.
+struct InkBox {
+  int left, right, top, bottom;
+};
+InkBox ink_box(const Glyph& g);
+
 class Font {
  public:
   explicit Font(const std::string& path);

@@ -24,19 +24,6 @@ struct CaronVowel {
 };
 constexpr CaronVowel caron_vowels[] = {{U'ǎ', U'a'}, {U'ǐ', U'ı'}, {U'ǒ', U'o'}, {U'ǔ', U'u'}};
 
-struct Box {
-  int left, right, top, bottom;  // inclusive; right < 0 when there is no ink
-};
-
-// The ink's box in the glyph's own rows and columns.
-Box ink_box(const Glyph& g) {
-  Box box{g.width, -1, g.rows, -1};
-  for (int gy = 0; gy < g.rows; ++gy)
-    for (int gx = 0; gx < g.width; ++gx)
-      if (g.at(gx, gy)) box = {std::min(box.left, gx), std::max(box.right, gx), std::min(box.top, gy), std::max(box.bottom, gy)};
-  return box;
-}
-
 struct Setter {
   Font& japanese;
   Font& chinese;
@@ -48,8 +35,8 @@ struct Setter {
   }
 
   // Draws the glyph's ink with its origin at (x, baseline); returns its box.
-  Box blit(int line, const Glyph& g, int x, int baseline, std::uint8_t colour) {
-    Box box{canvas.width(), -1, canvas.height(), -1};
+  InkBox blit(int line, const Glyph& g, int x, int baseline, std::uint8_t colour) {
+    InkBox box{canvas.width(), -1, canvas.height(), -1};
     for (int gy = 0; gy < g.rows; ++gy)
       for (int gx = 0; gx < g.width; ++gx)
         if (g.at(gx, gy)) {
@@ -72,9 +59,9 @@ struct Setter {
     for (const CaronVowel& v : caron_vowels)
       if (v.letter == c) {
         const Glyph base = font.render(v.base);
-        const Box letter = blit(line, base, x, baseline, colour);
+        const InkBox letter = blit(line, base, x, baseline, colour);
         const Glyph mark = font.render(U'ˇ');
-        const Box probe = ink_box(mark);
+        const InkBox probe = ink_box(mark);
         const int dx = (letter.left + letter.right) / 2 - (probe.left + probe.right) / 2 - (x + mark.left);
         const int dy = letter.top - 2 - probe.bottom - (baseline - mark.top);
         blit(line, mark, x + dx, baseline + dy, colour);

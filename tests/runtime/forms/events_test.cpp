@@ -172,6 +172,30 @@ TEST(FormEvents, InputMadeDuringAHandlerIsHandledAfterItInOrder) {
   EXPECT_EQ(log, (std::vector<std::string>{"phrase begins", "phrase ends", "imgFront", "imgBack", "unload"}));
 }
 
+// Input that reaches the window while a handler runs, as the window system
+// delivers it: each click keeps the place where it was made.
+TEST(FormEvents, HeldClicksKeepTheirOwnPlaces) {
+  CardForm cards;
+  Form form(cards.definition);
+  std::vector<std::string> log;
+  auto click_window = [&](QPoint at) {
+    QTest::mouseClick(form.window().windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      form.client().mapTo(&form.window(), at));
+  };
+  form.on("cmdPlay", Event::Click, [&] {
+    click_window({35, 5});
+    click_window({5, 5});
+    click_window({35, 5});
+  });
+  form.on("imgFront", Event::Click, [&] { log.push_back("imgFront"); });
+  form.on("imgBack", Event::Click, [&] { log.push_back("imgBack"); });
+  form.show();
+  click(*form.client().findChild<QPushButton*>(), {});
+  EXPECT_TRUE(log.empty());
+  settle(form);
+  EXPECT_EQ(log, (std::vector<std::string>{"imgFront", "imgBack", "imgFront"}));
+}
+
 TEST(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {
   CardForm cards;
   Form form(cards.definition);

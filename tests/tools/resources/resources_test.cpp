@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -132,11 +133,20 @@ std::string text_of(const Node& n) {
   return rt::to_utf8(s);
 }
 
-class ProgramResources : public ::testing::Test {
+// Every program built with the resources: the test's own carrier and, when
+// the build has it, the page program.
+const char* const programs[] = {
+    CARRIER_PROGRAM,
+#ifdef PAGE_PROGRAM
+    PAGE_PROGRAM,
+#endif
+};
+
+class ProgramResources : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    const auto section = elf_section(read_file(CARRIER_PROGRAM), ".rsrc");
-    ASSERT_TRUE(section.has_value()) << "no .rsrc section in " << CARRIER_PROGRAM;
+    const auto section = elf_section(read_file(GetParam()), ".rsrc");
+    ASSERT_TRUE(section.has_value()) << "no .rsrc section in " << GetParam();
     rsrc = *section;
     window_icon = read_file(WINDOW_ICON);
     ASSERT_EQ(window_icon.size(), 2238u);
@@ -144,7 +154,7 @@ class ProgramResources : public ::testing::Test {
   Bytes rsrc, window_icon;
 };
 
-TEST_F(ProgramResources, HoldTheThreeResourcesAndNothingElse) {
+TEST_P(ProgramResources, HoldTheThreeResourcesAndNothingElse) {
   std::vector<std::uint32_t> types;
   for (const Entry& e : directory(rsrc, 0)) types.push_back(e.id);
   EXPECT_EQ(types, (std::vector<std::uint32_t>{3, 14, 16}));
@@ -152,7 +162,7 @@ TEST_F(ProgramResources, HoldTheThreeResourcesAndNothingElse) {
   EXPECT_FALSE(find(rsrc, 16, 1, 0).has_value()) << "the version record is Japanese, not neutral";
 }
 
-TEST_F(ProgramResources, ApplicationIconIsTheWindowIconsImage) {
+TEST_P(ProgramResources, ApplicationIconIsTheWindowIconsImage) {
   const auto icon = find(rsrc, 3, 30001, 0);
   ASSERT_TRUE(icon.has_value());
   EXPECT_EQ(icon->data, Bytes(window_icon.begin() + 22, window_icon.end()));
@@ -177,7 +187,7 @@ TEST_F(ProgramResources, ApplicationIconIsTheWindowIconsImage) {
   EXPECT_EQ(u16(window_icon, 12), 0);
 }
 
-TEST_F(ProgramResources, VersionRecordHasItsFixedPartTranslationAndStrings) {
+TEST_P(ProgramResources, VersionRecordHasItsFixedPartTranslationAndStrings) {
   const auto found = find(rsrc, 16, 1, 0x0411);
   ASSERT_TRUE(found.has_value());
   const Bytes& v = found->data;
@@ -227,5 +237,8 @@ TEST_F(ProgramResources, VersionRecordHasItsFixedPartTranslationAndStrings) {
   EXPECT_EQ(text_of(table.children[4]), "1.01");
   EXPECT_EQ(text_of(table.children[5]), "1.01");
 }
+
+INSTANTIATE_TEST_SUITE_P(Built, ProgramResources, ::testing::ValuesIn(programs),
+                         [](const auto& info) { return std::filesystem::path(info.param).filename().string(); });
 
 }  // namespace
