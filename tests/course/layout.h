@@ -36,8 +36,6 @@ inline constexpr Rect kCmd002{8, 104, 25, 25};
 inline constexpr Rect kCmd003{8, 156, 25, 25};
 inline constexpr Rect kCmd004{8, 208, 25, 25};
 inline constexpr Rect kTitleStrip{0, 0, 1021, 9};
-inline constexpr Rect kDialogueBox{40, 44, 445, 209};
-inline constexpr Rect kTranslationBox{492, 44, 345, 209};
 inline constexpr Rect kScrollBar{844, 44, 21, 69};
 inline constexpr Rect kTimeLabel{868, 44, 65, 21};
 inline constexpr Rect kChooser{84, 268, 133, 24};

@@ -173,6 +173,7 @@ Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeo
     }
     std::this_thread::sleep_for(50ms);
   }
+  heard_count_ = result.heard.size();
   // The disk driver paces itself with the system's sleep, so its samples run
   // a little faster or slower than the clock; silences are measured by its pace.
   result.samples_per_ms = device_samples_per_ms();

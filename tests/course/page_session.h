@@ -68,6 +68,8 @@ class PageSession {
   // silent for `quiet` after the last; the sounds heard, however many.
   Listening listen(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(30),
                    std::chrono::milliseconds quiet = std::chrono::milliseconds(200));
+  // How many sounds the last listen() heard.
+  std::size_t heard_count() const { return heard_count_; }
 
  private:
   void sample_pace();
@@ -78,6 +80,7 @@ class PageSession {
   Window window_ = 0;
   Point origin_;
   Rect window_area_;
+  std::size_t heard_count_ = 0;
   // Two readings of the capture's size and the clock, to measure its pace.
   struct PaceSample {
     std::chrono::steady_clock::time_point when;

@@ -37,8 +37,6 @@ class Screenshot {
  public:
   Screenshot(int width, int height, std::vector<Rgb> pixels)
       : width_(width), height_(height), pixels_(std::move(pixels)) {}
-  int width() const { return width_; }
-  int height() const { return height_; }
   Rgb at(int x, int y) const;  // black outside the screen
   // The pixels of one rectangle, row by row (to compare two states).
   std::vector<Rgb> region(Rect area) const;
