@@ -128,7 +128,7 @@ Value read_value(ByteReader& in, Encoding encoding) {
   throw std::logic_error("encoding without a reader");
 }
 
-void write_value(ByteWriter& out, const Value& value) {
+void write_value(rt::ByteWriter& out, const Value& value) {
   std::visit(
       [&out](const auto& v) {
         using T = std::decay_t<decltype(v)>;

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
+#include "runtime/core/byte_writer.h"
 #include "runtime/definition/byte_reader.h"
-#include "runtime/definition/byte_writer.h"
 #include "runtime/definition/model.h"
 
 namespace rt::definition {
@@ -14,7 +14,7 @@ Value read_value(ByteReader& in, Encoding encoding);
 
 // Throws std::invalid_argument for a value the encoding cannot hold (a text
 // too long or not in code page 932, a face name over 255 bytes...).
-void write_value(ByteWriter& out, const Value& value);
+void write_value(rt::ByteWriter& out, const Value& value);
 
 inline Encoding encoding_of(const Value& value) { return static_cast<Encoding>(value.index()); }
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "runtime/definition/byte_writer.h"
+#include "runtime/core/byte_writer.h"
 #include "runtime/definition/format.h"
 #include "runtime/definition/opcodes.h"
 #include "runtime/definition/values.h"
@@ -23,9 +23,7 @@ bool opens_submenu(const Record& menu) {
 
 class BlockWriter {
  public:
-  explicit BlockWriter(std::vector<std::uint8_t>& out) : out_(out) {}
-
-  void write(const Definition& d) {
+  std::vector<std::uint8_t> write(const Definition& d) {
     if (d.controls.empty()) throw std::invalid_argument("a window needs at least one control");
     if (d.menus.empty()) throw std::invalid_argument("a window needs at least one menu entry");
     out_.bytes(format::kSignature);
@@ -55,6 +53,7 @@ class BlockWriter {
     out_.patch_u8(format::kHighestIdOffset, static_cast<std::uint8_t>(next_id_ - 1));
     out_.patch_u32(format::kRemainingOffset,
                    static_cast<std::uint32_t>(out_.size() - format::kRemainingOffset));
+    return out_.take();
   }
 
  private:
@@ -114,15 +113,14 @@ class BlockWriter {
     out_.patch_u32(start, static_cast<std::uint32_t>(out_.size() - start));
   }
 
-  ByteWriter out_;
+  rt::ByteWriter out_;
   int next_id_ = format::kFirstControlId;
 };
 
 }  // namespace
 
 std::vector<std::uint8_t> write_definition(const Definition& definition) {
-  std::vector<std::uint8_t> block;
-  BlockWriter(block).write(definition);
+  const std::vector<std::uint8_t> block = BlockWriter().write(definition);
   if (block.size() - format::kRemainingOffset > 0xFFFFFFFFu) {
     throw std::invalid_argument("a definition over 4 GB");
   }

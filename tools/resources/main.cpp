@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/byte_writer.h"
 #include "runtime/pictures/icon_file.h"
-#include "tools/resources/byte_sink.h"
 #include "tools/resources/resource_section.h"
 #include "tools/resources/version_record.h"
 
@@ -48,7 +48,7 @@ std::uint32_t u32_at(std::span<const std::uint8_t> b, std::size_t at) {
 std::vector<std::uint8_t> icon_group(std::span<const std::uint8_t> image) {
   const std::uint32_t width = u32_at(image, 4), height = u32_at(image, 8) / 2;
   const std::uint32_t bits = u32_at(image, 12) >> 16;
-  resources::ByteSink out;
+  rt::ByteWriter out;
   out.u16(0);
   out.u16(1);  // icons
   out.u16(1);  // one entry

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "tools/resources/byte_sink.h"
+#include "runtime/core/byte_writer.h"
 
 namespace resources {
 namespace {
@@ -72,7 +72,7 @@ std::vector<std::uint8_t> resource_section(std::vector<Resource> resources) {
     offset += static_cast<std::uint32_t>(r.data.size());
   }
 
-  ByteSink out;
+  rt::ByteWriter out;
   for (std::size_t level = 0; level < 3; ++level)
     for (const Directory& dir : levels[level]) {
       out.u32(0);  // characteristics

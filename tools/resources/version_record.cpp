@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "runtime/core/byte_writer.h"
 #include "runtime/core/cp932.h"
-#include "tools/resources/byte_sink.h"
 
 namespace resources {
 namespace {
@@ -12,7 +12,7 @@ constexpr std::uint32_t fixed_signature = 0xFEEF04BDu;
 constexpr std::uint32_t fixed_structure_version = 0x00010000u;  // 1.0
 constexpr std::uint16_t binary = 0, text = 1;
 
-void put_utf16(ByteSink& out, const std::u16string& s) {
+void put_utf16(rt::ByteWriter& out, const std::u16string& s) {
   for (char16_t c : s) out.u16(static_cast<std::uint16_t>(c));
   out.u16(0);
 }
@@ -20,7 +20,7 @@ void put_utf16(ByteSink& out, const std::u16string& s) {
 // Writes a node's header, key and value; `children` appends the children.
 // Patches the node's length once they are written.
 template <typename Children>
-void node(ByteSink& out, const char* key, std::uint16_t value_length, std::uint16_t type,
+void node(rt::ByteWriter& out, const char* key, std::uint16_t value_length, std::uint16_t type,
           const std::vector<std::uint8_t>& value, Children children) {
   out.align4();
   const std::size_t start = out.size();
@@ -31,11 +31,11 @@ void node(ByteSink& out, const char* key, std::uint16_t value_length, std::uint1
   out.align4();
   out.bytes(value);
   children();
-  out.put_u16_at(start, static_cast<std::uint16_t>(out.size() - start));
+  out.patch_u16(start, static_cast<std::uint16_t>(out.size() - start));
 }
 
 std::vector<std::uint8_t> fixed_part(const FixedVersion& f) {
-  ByteSink out;
+  rt::ByteWriter out;
   out.u32(fixed_signature);
   out.u32(fixed_structure_version);
   out.u32(static_cast<std::uint32_t>(f.file[0]) << 16 | f.file[1]);
@@ -53,7 +53,7 @@ std::vector<std::uint8_t> fixed_part(const FixedVersion& f) {
 }
 
 std::vector<std::uint8_t> utf16_bytes(const std::u16string& s) {
-  ByteSink out;
+  rt::ByteWriter out;
   put_utf16(out, s);
   return out.take();
 }
@@ -61,11 +61,11 @@ std::vector<std::uint8_t> utf16_bytes(const std::u16string& s) {
 }  // namespace
 
 std::vector<std::uint8_t> version_record(const VersionInfo& info) {
-  ByteSink out;
+  rt::ByteWriter out;
   const auto fixed = fixed_part(info.fixed);
   node(out, "VS_VERSION_INFO", static_cast<std::uint16_t>(fixed.size()), binary, fixed, [&] {
     node(out, "VarFileInfo", 0, text, {}, [&] {
-      ByteSink pair;
+      rt::ByteWriter pair;
       pair.u16(info.language);
       pair.u16(info.code_page);
       node(out, "Translation", 4, binary, pair.take(), [] {});
