@@ -4,6 +4,7 @@
 // run-time error the forms runtime would raise (unknown name 438, a value the
 // property refuses 380, a value of the wrong kind 13).
 
+#include <array>
 #include <functional>
 #include <span>
 #include <string>
@@ -79,5 +80,37 @@ void set_by_name(T& self, std::string_view property, const Variant& value, const
   if (row == nullptr || row->set == nullptr) self.unknown_member(property);
   (self.*row->set)(value);
 }
+
+template <class T>
+const std::array<PropertyRow<T>, 5>& placement_table();
+
+// Reads and writes the properties of Derived by name: through its own table
+// `kRows`, then, for a placed control, through the placement rows.
+template <class Derived, class Base>
+class PropertiesByName : public Base {
+ public:
+  using Base::Base;
+
+ protected:
+  Variant get_property(std::string_view property) const override {
+    const auto& self = static_cast<const Derived&>(*this);
+    if constexpr (kPlaced) {
+      return get_by_name(self, property, Derived::kRows, placement_table<Derived>());
+    } else {
+      return get_by_name(self, property, Derived::kRows);
+    }
+  }
+  void set_property(std::string_view property, const Variant& value) override {
+    auto& self = static_cast<Derived&>(*this);
+    if constexpr (kPlaced) {
+      set_by_name(self, property, value, Derived::kRows, placement_table<Derived>());
+    } else {
+      set_by_name(self, property, value, Derived::kRows);
+    }
+  }
+
+ private:
+  static constexpr bool kPlaced = requires { Base::template placement_rows<Derived>(); };
+};
 
 }  // namespace rt::forms

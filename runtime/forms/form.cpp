@@ -51,10 +51,10 @@ std::optional<int> tab_index(const Record& record) {
 }  // namespace
 
 // The window's run-time properties, by name like any control's.
-class Form::WindowProperties final : public Control {
+class Form::WindowProperties final : public PropertiesByName<Form::WindowProperties, Control> {
  public:
   WindowProperties(const Record& record, FormWindow& window)
-      : Control(record.name, record.type),
+      : PropertiesByName(record.name, record.type),
         window_(window),
         fixed_(stored_or<std::uint8_t>(record, "BorderStyle", 2) == 1) {}
 
@@ -76,13 +76,8 @@ class Form::WindowProperties final : public Control {
     set_outer_size(window_, {window_.frameGeometry().width(), to_pixels(twips_length(value))}, fixed_);
   }
 
- protected:
-  Variant get_property(std::string_view property) const override { return get_by_name(*this, property, kRows); }
-  void set_property(std::string_view property, const Variant& value) override {
-    set_by_name(*this, property, value, kRows);
-  }
-
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<WindowProperties>, 6> kRows;
   FormWindow& window_;
   bool fixed_;

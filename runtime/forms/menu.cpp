@@ -3,7 +3,7 @@
 namespace rt::forms {
 
 MenuControl::MenuControl(const definition::Record& record, QAction& action)
-    : Control(record.name, record.type), action_(action) {}
+    : PropertiesByName(record.name, record.type), action_(action) {}
 
 void MenuControl::on_click(std::function<void()> handler) {
   QObject::connect(&action_, &QAction::triggered, &action_, [handler = std::move(handler)] { handler(); });
@@ -20,10 +20,5 @@ const std::array<PropertyRow<MenuControl>, 2> MenuControl::kRows{{
     {"Enabled", &MenuControl::Enabled, &MenuControl::set_Enabled},
 }};
 
-Variant MenuControl::get_property(std::string_view property) const { return get_by_name(*this, property, kRows); }
-
-void MenuControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows);
-}
 
 }  // namespace rt::forms

@@ -9,7 +9,7 @@
 
 namespace rt::forms {
 
-class MenuControl final : public Control {
+class MenuControl final : public PropertiesByName<MenuControl, Control> {
  public:
   // The action that shows the entry: a submenu's own action for a head.
   MenuControl(const definition::Record& record, QAction& action);
@@ -20,11 +20,8 @@ class MenuControl final : public Control {
   Variant Enabled() const;
   void set_Enabled(const Variant& value);
 
- protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
-
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<MenuControl>, 2> kRows;
   QAction& action_;
 };

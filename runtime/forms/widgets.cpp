@@ -35,7 +35,7 @@ void WidgetControl::placed() {
 // Command button
 
 ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
-    : WidgetControl(record, *new QPushButton(&area)), button_(static_cast<QPushButton*>(&widget())) {
+    : PropertiesByName(record, *new QPushButton(&area)), button_(static_cast<QPushButton*>(&widget())) {
   button_->setFocusPolicy(Qt::StrongFocus);
   button_->setToolTip(QString::fromStdU16String(stored_or<std::u16string>(record, "ToolTipText", {})));
   // A graphical button shows its picture and no caption.
@@ -60,18 +60,10 @@ const std::array<PropertyRow<ButtonControl>, 1> ButtonControl::kRows{{
     {"ToolTipText", &ButtonControl::ToolTipText, &ButtonControl::set_ToolTipText},
 }};
 
-Variant ButtonControl::get_property(std::string_view property) const {
-  return get_by_name(*this, property, kRows, placement_table<ButtonControl>());
-}
-
-void ButtonControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows, placement_table<ButtonControl>());
-}
-
 // Combo box
 
 ComboControl::ComboControl(const definition::Record& record, ClientArea& area, const QFont& form_font)
-    : WidgetControl(record, *new QComboBox(&area)), combo_(static_cast<QComboBox*>(&widget())) {
+    : PropertiesByName(record, *new QComboBox(&area)), combo_(static_cast<QComboBox*>(&widget())) {
   const auto* font = stored<definition::Font>(record, "Font");
   combo_->setFont(font != nullptr ? to_qfont(*font) : form_font);
   combo_->setFocusPolicy(Qt::StrongFocus);
@@ -102,14 +94,6 @@ const std::array<PropertyRow<ComboControl>, 3> ComboControl::kRows{{
     {"ToolTipText", &ComboControl::ToolTipText, &ComboControl::set_ToolTipText},
 }};
 
-Variant ComboControl::get_property(std::string_view property) const {
-  return get_by_name(*this, property, kRows, placement_table<ComboControl>());
-}
-
-void ComboControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows, placement_table<ComboControl>());
-}
-
 Variant ComboControl::call_method(std::string_view method, std::span<const Variant> arguments) {
   if (method == "AddItem" && (arguments.size() == 1 || arguments.size() == 2)) {
     const QString item = text_of(arguments[0]);
@@ -129,7 +113,7 @@ Variant ComboControl::call_method(std::string_view method, std::span<const Varia
 // Scroll bar
 
 ScrollControl::ScrollControl(const definition::Record& record, ClientArea& area)
-    : WidgetControl(record, *new QScrollBar(Qt::Vertical, &area)), bar_(static_cast<QScrollBar*>(&widget())) {
+    : PropertiesByName(record, *new QScrollBar(Qt::Vertical, &area)), bar_(static_cast<QScrollBar*>(&widget())) {
   bar_->setFocusPolicy(Qt::StrongFocus);
   // The forms runtime's defaults: 0 to 32767, steps of 1.
   bar_->setRange(stored_or<std::int16_t>(record, "Min", 0), stored_or<std::int16_t>(record, "Max", 32767));
@@ -168,13 +152,5 @@ const std::array<PropertyRow<ScrollControl>, 5> ScrollControl::kRows{{
     {"SmallChange", &ScrollControl::SmallChange, &ScrollControl::set_SmallChange},
     {"LargeChange", &ScrollControl::LargeChange, &ScrollControl::set_LargeChange},
 }};
-
-Variant ScrollControl::get_property(std::string_view property) const {
-  return get_by_name(*this, property, kRows, placement_table<ScrollControl>());
-}
-
-void ScrollControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows, placement_table<ScrollControl>());
-}
 
 }  // namespace rt::forms

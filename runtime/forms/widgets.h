@@ -29,7 +29,7 @@ class WidgetControl : public Placed<Control> {
   QWidget& widget_;
 };
 
-class ButtonControl final : public WidgetControl {
+class ButtonControl final : public PropertiesByName<ButtonControl, WidgetControl> {
  public:
   ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures);
   void on_click(std::function<void()> handler);
@@ -37,16 +37,13 @@ class ButtonControl final : public WidgetControl {
   Variant ToolTipText() const;
   void set_ToolTipText(const Variant& value);
 
- protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
-
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<ButtonControl>, 1> kRows;
   QPushButton* button_;
 };
 
-class ComboControl final : public WidgetControl {
+class ComboControl final : public PropertiesByName<ComboControl, WidgetControl> {
  public:
   ComboControl(const definition::Record& record, ClientArea& area, const QFont& form_font);
   // A choice of an entry by the learner (not a write of ListIndex).
@@ -59,17 +56,16 @@ class ComboControl final : public WidgetControl {
   void set_ToolTipText(const Variant& value);
 
  protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
   // AddItem(text [, index]) and List(index).
   Variant call_method(std::string_view method, std::span<const Variant> arguments) override;
 
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<ComboControl>, 3> kRows;
   QComboBox* combo_;
 };
 
-class ScrollControl final : public WidgetControl {
+class ScrollControl final : public PropertiesByName<ScrollControl, WidgetControl> {
  public:
   ScrollControl(const definition::Record& record, ClientArea& area);
   // Any change of the value, by the learner or by a write.
@@ -86,11 +82,8 @@ class ScrollControl final : public WidgetControl {
   Variant LargeChange() const;
   void set_LargeChange(const Variant& value);
 
- protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
-
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<ScrollControl>, 5> kRows;
   QScrollBar* bar_;
 };

@@ -39,7 +39,7 @@ void Windowless::repaint() {
 // Label
 
 LabelControl::LabelControl(const definition::Record& record, ClientArea& area, const QFont& form_font)
-    : Placed(record, area),
+    : PropertiesByName(record, area),
       caption_(stored_or<std::u16string>(record, "Caption", {})),
       back_colour_(to_qcolor(stored_or(record, "BackColor", kButtonFace))),
       fore_colour_(to_qcolor(stored_or(record, "ForeColor", kButtonText))),
@@ -56,14 +56,6 @@ LabelControl::LabelControl(const definition::Record& record, ClientArea& area, c
 const std::array<PropertyRow<LabelControl>, 1> LabelControl::kRows{{
     {"Caption", &LabelControl::Caption, &LabelControl::set_Caption},
 }};
-
-Variant LabelControl::get_property(std::string_view property) const {
-  return get_by_name(*this, property, kRows, placement_table<LabelControl>());
-}
-
-void LabelControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows, placement_table<LabelControl>());
-}
 
 void LabelControl::set_Caption(const Variant& value) {
   caption_ = value.to_text();
@@ -109,7 +101,7 @@ void LabelControl::paint(QPainter& painter) const {
 // Image
 
 ImageControl::ImageControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
-    : Placed(record, area),
+    : PropertiesByName(record, area),
       pictures_(pictures),
       stored_picture_(stored<definition::Picture>(record, "Picture")),
       tooltip_(stored_or<std::u16string>(record, "ToolTipText", {})) {
@@ -136,14 +128,6 @@ const std::array<PropertyRow<ImageControl>, 1> ImageControl::kRows{{
     {"ToolTipText", &ImageControl::ToolTipText, &ImageControl::set_ToolTipText},
 }};
 
-Variant ImageControl::get_property(std::string_view property) const {
-  return get_by_name(*this, property, kRows, placement_table<ImageControl>());
-}
-
-void ImageControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows, placement_table<ImageControl>());
-}
-
 // The picture at the control's top left, unscaled, cut to the control's size.
 void ImageControl::paint(QPainter& painter) const {
   const QRect rect = pixel_rect();
@@ -156,7 +140,7 @@ void ImageControl::paint(QPainter& painter) const {
 // Line
 
 LineControl::LineControl(const definition::Record& record, ClientArea& area)
-    : Windowless(record, area),
+    : PropertiesByName(record, area),
       x1_(static_cast<float>(stored_or<std::int32_t>(record, "X1", 0))),
       y1_(static_cast<float>(stored_or<std::int32_t>(record, "Y1", 0))),
       x2_(static_cast<float>(stored_or<std::int32_t>(record, "X2", 0))),
@@ -169,12 +153,6 @@ const std::array<PropertyRow<LineControl>, 5> LineControl::kRows{{
     {"Y2", &LineControl::Y2, &LineControl::set_Y2},
     {"Visible", &LineControl::Visible, &LineControl::set_Visible},
 }};
-
-Variant LineControl::get_property(std::string_view property) const { return get_by_name(*this, property, kRows); }
-
-void LineControl::set_property(std::string_view property, const Variant& value) {
-  set_by_name(*this, property, value, kRows);
-}
 
 QRect LineControl::bounds() const {
   return QRect(QPoint(to_pixels(x1_), to_pixels(y1_)), QPoint(to_pixels(x2_), to_pixels(y2_))).normalized();

@@ -43,7 +43,7 @@ class Windowless : public Control {
   std::optional<QRect> painted_;
 };
 
-class LabelControl final : public Placed<Windowless> {
+class LabelControl final : public PropertiesByName<LabelControl, Placed<Windowless>> {
  public:
   LabelControl(const definition::Record& record, ClientArea& area, const QFont& form_font);
 
@@ -56,11 +56,10 @@ class LabelControl final : public Placed<Windowless> {
   void set_Caption(const Variant& value);
 
  protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
   void placed() override { repaint(); }
 
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<LabelControl>, 1> kRows;
   void fit_to_caption();
   QString display_text() const;
@@ -75,7 +74,7 @@ class LabelControl final : public Placed<Windowless> {
   bool auto_size_ = false;
 };
 
-class ImageControl final : public Placed<Windowless> {
+class ImageControl final : public PropertiesByName<ImageControl, Placed<Windowless>> {
  public:
   // A hidden image's picture is decoded when it is first shown; the stored
   // picture must outlive the control.
@@ -97,11 +96,10 @@ class ImageControl final : public Placed<Windowless> {
   void set_Visible(const Variant& value);
 
  protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
   void placed() override { repaint(); }
 
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<ImageControl>, 1> kRows;
   void decode_picture();
 
@@ -113,7 +111,7 @@ class ImageControl final : public Placed<Windowless> {
   std::function<void()> on_click_;
 };
 
-class LineControl final : public Windowless {
+class LineControl final : public PropertiesByName<LineControl, Windowless> {
  public:
   LineControl(const definition::Record& record, ClientArea& area);
 
@@ -132,11 +130,8 @@ class LineControl final : public Windowless {
   void set_Y2(const Variant& value) { y2_ = twips_coordinate(value); repaint(); }
   void set_Visible(const Variant& value) { visible_ = value.to_bool(); repaint(); }
 
- protected:
-  Variant get_property(std::string_view property) const override;
-  void set_property(std::string_view property, const Variant& value) override;
-
  private:
+  friend PropertiesByName;
   static const std::array<PropertyRow<LineControl>, 5> kRows;
 
   float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
