@@ -40,6 +40,12 @@ struct CardForm : Builder {
   }
 };
 
+class FormEvents : public ::testing::Test {
+ protected:
+  CardForm cards;
+  Form form{cards.definition};
+};
+
 struct Clicks {
   std::vector<std::string> log;
   void wire(Form& form, const std::string& name, Event event = Event::Click) {
@@ -54,9 +60,7 @@ void settle(const Form& form) {
   QCoreApplication::processEvents();
 }
 
-TEST(FormEvents, ClickGoesToTheFrontMostShownControlUnderTheMouse) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, ClickGoesToTheFrontMostShownControlUnderTheMouse) {
   Clicks clicks;
   clicks.wire(form, "imgFront");
   clicks.wire(form, "imgBack");
@@ -87,9 +91,7 @@ TEST(FormEvents, ClickGoesToTheFrontMostShownControlUnderTheMouse) {
   EXPECT_EQ(clicks.log, std::vector<std::string>{"imgHidden"});
 }
 
-TEST(FormEvents, PressAndReleaseOnDifferentControlsIsNoClick) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, PressAndReleaseOnDifferentControlsIsNoClick) {
   Clicks clicks;
   clicks.wire(form, "imgFront");
   clicks.wire(form, "imgBack");
@@ -100,9 +102,7 @@ TEST(FormEvents, PressAndReleaseOnDifferentControlsIsNoClick) {
   EXPECT_TRUE(clicks.log.empty());
 }
 
-TEST(FormEvents, TooltipAndPointerOfTheCardUnderTheMouse) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, TooltipAndPointerOfTheCardUnderTheMouse) {
   form.show();
   QWidget& client = form.client();
   QHelpEvent over_front(QEvent::ToolTip, {35, 5}, client.mapToGlobal(QPoint(35, 5)));
@@ -123,9 +123,7 @@ TEST(FormEvents, TooltipAndPointerOfTheCardUnderTheMouse) {
   EXPECT_EQ(client.cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
   int plays = 0;
   form.on("imgFront", Event::Click, [&] { rt::raise(rt::ErrorNumber::FileNotFound, "Rambel.exe"); });
   form.on("imgBack", Event::Click, [&] { ++plays; });
@@ -140,9 +138,7 @@ TEST(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
 
 // A handler that blocks the way a sound does: the blocking hook runs while
 // it waits, and whatever arrived meanwhile must wait for it.
-TEST(FormEvents, InputMadeDuringAHandlerIsHandledAfterItInOrder) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, InputMadeDuringAHandlerIsHandledAfterItInOrder) {
   std::vector<std::string> log;
   form.on("cmdPlay", Event::Click, [&] {
     log.push_back("phrase begins");
@@ -174,9 +170,7 @@ TEST(FormEvents, InputMadeDuringAHandlerIsHandledAfterItInOrder) {
 
 // Input that reaches the window while a handler runs, as the window system
 // delivers it: each click keeps the place where it was made.
-TEST(FormEvents, HeldClicksKeepTheirOwnPlaces) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, HeldClicksKeepTheirOwnPlaces) {
   std::vector<std::string> log;
   auto click_window = [&](QPoint at) {
     QTest::mouseClick(form.window().windowHandle(), Qt::LeftButton, Qt::NoModifier,
@@ -196,9 +190,7 @@ TEST(FormEvents, HeldClicksKeepTheirOwnPlaces) {
   EXPECT_EQ(log, (std::vector<std::string>{"imgFront", "imgBack", "imgFront"}));
 }
 
-TEST(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {
-  CardForm cards;
-  Form form(cards.definition);
+TEST_F(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {
   int clicks = 0;
   form.on("imgFront", Event::Click, [&] { throw rt::ProgramEnded{}; });
   form.on("imgBack", Event::Click, [&] { ++clicks; });
