@@ -3,7 +3,6 @@
 #include <array>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "page/lesson_tables.h"
 #include "runtime/core/arithmetic.h"
@@ -18,18 +17,15 @@ namespace {
 using rt::forms::Event;
 using rt::forms::Variant;
 
-using Handler = std::variant<void (frmC01_001::*)(), void (frmC01_001::*)(std::int16_t&)>;
-
 struct Binding {
   std::string_view control;
   Event event;
-  Handler handler;
+  void (frmC01_001::*handler)();
 };
 
-// Every handled event of the page, by control name.
+// Every handled event of the page but the unload, by control name.
 const std::array kEvents{
     Binding{"frmC01_001", Event::Load, &frmC01_001::Form_Load},
-    Binding{"frmC01_001", Event::Unload, &frmC01_001::Form_Unload},
     Binding{"Image1", Event::Click, &frmC01_001::Image1_Click},
     Binding{"Image2", Event::Click, &frmC01_001::Image2_Click},
     Binding{"Image3", Event::Click, &frmC01_001::Image3_Click},
@@ -80,16 +76,9 @@ void play(std::span<const std::u16string_view> syllables) {
 
 frmC01_001::frmC01_001(rt::forms::Form& form) : form_(form) {
   for (const Binding& binding : kEvents) {
-    std::visit(
-        [&](auto handler) {
-          if constexpr (std::is_same_v<decltype(handler), void (frmC01_001::*)()>) {
-            form_.on(binding.control, binding.event, [this, handler] { (this->*handler)(); });
-          } else {
-            form_.on_unload([this, handler](std::int16_t& cancel) { (this->*handler)(cancel); });
-          }
-        },
-        binding.handler);
+    form_.on(binding.control, binding.event, [this, handler = binding.handler] { (this->*handler)(); });
   }
+  form_.on_unload([this](std::int16_t& cancel) { Form_Unload(cancel); });
 }
 
 // Start-up and end

@@ -27,7 +27,6 @@ class PictureCache;
 
 enum class Event {
   Load,    // the window: once, from load()
-  Unload,  // the window, asked to close: wired with on_unload()
   Click,   // an image, a command button, a combo box (an entry chosen), a menu entry
   Change,  // a scroll bar: any change of its value
 };
