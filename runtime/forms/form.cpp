@@ -120,11 +120,13 @@ Form::Form(const definition::Definition& definition)
   }
 
   std::vector<std::pair<int, QWidget*>> tab_stops;
+  std::vector<QWidget*> windowed_widgets;
   auto add_windowless = [&](std::unique_ptr<Windowless> control) {
     client_->add(*control);
     add_control(std::move(control));
   };
   auto add_windowed = [&](const Record& control, std::unique_ptr<WidgetControl> windowed) {
+    windowed_widgets.push_back(&windowed->widget());
     if (const auto index = tab_index(control)) tab_stops.emplace_back(*index, &windowed->widget());
     add_control(std::move(windowed));
   };
@@ -154,9 +156,7 @@ Form::Form(const definition::Definition& definition)
     }
   }
   // Windowed controls stack like their records: the first one in front.
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    if (auto* windowed = dynamic_cast<WidgetControl*>(it->get())) windowed->widget().raise();
-  }
+  for (auto it = windowed_widgets.rbegin(); it != windowed_widgets.rend(); ++it) (*it)->raise();
   // Only windowed controls take the focus, in the order of their tab indexes.
   std::stable_sort(tab_stops.begin(), tab_stops.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
