@@ -25,7 +25,11 @@ int step(const Variant& value) {
 }  // namespace
 
 WidgetControl::WidgetControl(const definition::Record& record, QWidget& widget)
-    : Placed(record.name, record.type), widget_(widget) {}
+    : Placed(record.name, record.type), widget_(widget) {
+  widget_.setFocusPolicy(Qt::StrongFocus);
+  place(stored_or(record, "Position", Position{}));
+  placed();
+}
 
 void WidgetControl::placed() {
   widget_.setGeometry(pixel_rect());
@@ -36,7 +40,6 @@ void WidgetControl::placed() {
 
 ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
     : PropertiesByName(record, *new QPushButton(&area)), button_(static_cast<QPushButton*>(&widget())) {
-  button_->setFocusPolicy(Qt::StrongFocus);
   button_->setToolTip(QString::fromStdU16String(stored_or<std::u16string>(record, "ToolTipText", {})));
   // A graphical button shows its picture and no caption.
   const auto* picture = stored<definition::Picture>(record, "Picture");
@@ -45,8 +48,6 @@ ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area,
     button_->setIcon(QIcon(QPixmap::fromImage(image)));
     button_->setIconSize(image.size());
   }
-  place(stored_or(record, "Position", Position{}));
-  placed();
 }
 
 void ButtonControl::on_click(std::function<void()> handler) {
@@ -66,9 +67,6 @@ ComboControl::ComboControl(const definition::Record& record, ClientArea& area, c
     : PropertiesByName(record, *new QComboBox(&area)), combo_(static_cast<QComboBox*>(&widget())) {
   const auto* font = stored<definition::Font>(record, "Font");
   combo_->setFont(font != nullptr ? to_qfont(*font) : form_font);
-  combo_->setFocusPolicy(Qt::StrongFocus);
-  place(stored_or(record, "Position", Position{}));
-  placed();
 }
 
 void ComboControl::on_click(std::function<void()> handler) {
@@ -114,14 +112,11 @@ Variant ComboControl::call_method(std::string_view method, std::span<const Varia
 
 ScrollControl::ScrollControl(const definition::Record& record, ClientArea& area)
     : PropertiesByName(record, *new QScrollBar(Qt::Vertical, &area)), bar_(static_cast<QScrollBar*>(&widget())) {
-  bar_->setFocusPolicy(Qt::StrongFocus);
   // The forms runtime's defaults: 0 to 32767, steps of 1.
   bar_->setRange(stored_or<std::int16_t>(record, "Min", 0), stored_or<std::int16_t>(record, "Max", 32767));
   bar_->setSingleStep(stored_or<std::int16_t>(record, "SmallChange", 1));
   bar_->setPageStep(stored_or<std::int16_t>(record, "LargeChange", 1));
   bar_->setValue(stored_or<std::int16_t>(record, "Value", 0));
-  place(stored_or(record, "Position", Position{}));
-  placed();
 }
 
 void ScrollControl::on_change(std::function<void()> handler) {

@@ -16,7 +16,8 @@ namespace rt::forms {
 class ClientArea;
 class PictureCache;
 
-// The part every windowed control shares: its widget follows its placement.
+// The part every windowed control shares: its widget takes the focus, starts
+// at the stored position and follows its placement.
 class WidgetControl : public Placed<Control> {
  public:
   WidgetControl(const definition::Record& record, QWidget& widget);
