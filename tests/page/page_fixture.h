@@ -91,6 +91,15 @@ class PageTest : public ::testing::Test {
   page::frmC01_001 page{form};
 };
 
+// Which of the five panel pictures are shown, the unlisted one last.
+inline std::vector<bool> panel_visibility(const rt::forms::Form& form) {
+  std::vector<bool> shown;
+  for (const char* name : {"imgK1", "imgK2", "imgKword", "imgKZ", "imgKpinin"}) {
+    shown.push_back(form.control(name).get("Visible").to_bool());
+  }
+  return shown;
+}
+
 inline std::vector<std::string> paths(std::initializer_list<const char*> syllables) {
   std::vector<std::string> result;
   for (const char* syllable : syllables) result.push_back(sound_path(syllable));

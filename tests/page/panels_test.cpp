@@ -9,14 +9,6 @@ namespace {
 
 using rt::forms::Variant;
 
-const char* const kPanelPictures[] = {"imgK1", "imgK2", "imgKword", "imgKZ", "imgKpinin"};
-
-std::vector<bool> panel_visibility(const rt::forms::Form& form) {
-  std::vector<bool> shown;
-  for (const char* name : kPanelPictures) shown.push_back(form.control(name).get("Visible").to_bool());
-  return shown;
-}
-
 // Opens the chooser's list and clicks the entry, as the learner does.
 void choose(QComboBox& chooser, int index) {
   chooser.showPopup();

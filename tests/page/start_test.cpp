@@ -10,14 +10,7 @@ namespace {
 
 using rt::forms::Variant;
 
-const char* const kPanelPictures[] = {"imgK1", "imgK2", "imgKword", "imgKZ", "imgKpinin"};
 const char* const kCompanionEntries[] = {"mnuV_Main", "mnuV_pin1", "mnuV_pin2", "mnuV_pin3", "mnuV_free"};
-
-std::vector<bool> panel_visibility(const rt::forms::Form& form) {
-  std::vector<bool> shown;
-  for (const char* name : kPanelPictures) shown.push_back(form.control(name).get("Visible").to_bool());
-  return shown;
-}
 
 TEST_F(PageTest, StoredStateBeforeLoad) {
   EXPECT_EQ(form.get("Caption"), Variant(u""));
