@@ -4,7 +4,6 @@
 // run-time error the forms runtime would raise (unknown name 438, a value the
 // property refuses 380, a value of the wrong kind 13).
 
-#include <array>
 #include <functional>
 #include <span>
 #include <string>
@@ -81,9 +80,6 @@ void set_by_name(T& self, std::string_view property, const Variant& value, const
   (self.*row->set)(value);
 }
 
-template <class T>
-const std::array<PropertyRow<T>, 5>& placement_table();
-
 // Reads and writes the properties of Derived by name: through its own table
 // `kRows`, then, for a placed control, through the placement rows.
 template <class Derived, class Base>
@@ -95,7 +91,7 @@ class PropertiesByName : public Base {
   Variant get_property(std::string_view property) const override {
     const auto& self = static_cast<const Derived&>(*this);
     if constexpr (kPlaced) {
-      return get_by_name(self, property, Derived::kRows, placement_table<Derived>());
+      return get_by_name(self, property, Derived::kRows, placement_table());
     } else {
       return get_by_name(self, property, Derived::kRows);
     }
@@ -103,7 +99,7 @@ class PropertiesByName : public Base {
   void set_property(std::string_view property, const Variant& value) override {
     auto& self = static_cast<Derived&>(*this);
     if constexpr (kPlaced) {
-      set_by_name(self, property, value, Derived::kRows, placement_table<Derived>());
+      set_by_name(self, property, value, Derived::kRows, placement_table());
     } else {
       set_by_name(self, property, value, Derived::kRows);
     }
@@ -111,6 +107,12 @@ class PropertiesByName : public Base {
 
  private:
   static constexpr bool kPlaced = requires { Base::template placement_rows<Derived>(); };
+
+  // The placement rows of Derived, made once.
+  static const auto& placement_table() {
+    static const auto rows = Base::template placement_rows<Derived>();
+    return rows;
+  }
 };
 
 }  // namespace rt::forms

@@ -73,11 +73,4 @@ class Placed : public Base {
   bool visible_ = true;
 };
 
-// The placement rows of control type T, made once.
-template <class T>
-const std::array<PropertyRow<T>, 5>& placement_table() {
-  static const std::array<PropertyRow<T>, 5> rows = T::template placement_rows<T>();
-  return rows;
-}
-
 }  // namespace rt::forms
