@@ -57,7 +57,13 @@ bool SoundPlayer::ensure_device(const SDL_AudioSpec& format) {
 }
 
 bool SoundPlayer::play(const std::string& path) {
-  if (!audio_started_) audio_started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  if (!audio_started_) {
+    // Starting audio starts SDL's events, whose handlers would turn SIGINT
+    // and SIGTERM into a quit event that nothing here reads: the program
+    // must end on them as any other does.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    audio_started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  }
   if (!audio_started_) return false;
 
   // A file cut short is refused, not played in part; a wrong RIFF size
