@@ -150,6 +150,21 @@ TEST_F(DiskAudio, ProgramStillEndsOnTerminationSignals) {
   }
 }
 
+// SDL and the libraries it links are loaded with the first sound, so that a
+// start does not wait for them.
+TEST_F(DiskAudio, SdlIsLoadedByTheFirstSoundNotAtStart) {
+  const std::string file = temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 220))).string();
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    execl(SOUND_PROBE_PATH, SOUND_PROBE_PATH, file.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  const int status = wait_for_end(child);
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: loaded at start, 2: did not play, 3: played without SDL";
+}
+
 TEST(NoAudio, NoDeviceReturnsZero) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   test_support::TempFolder temp;
