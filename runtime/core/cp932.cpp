@@ -3,19 +3,63 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <iterator>
 #include <string>
 
 namespace rt {
 namespace {
 
+enum class Direction { to_cp932, from_cp932, to_utf8, from_utf8 };
+
+struct Encodings {
+  const char* to;
+  const char* from;
+};
+
+constexpr Encodings encodings[] = {
+    {"CP932", "UTF-16LE"}, {"UTF-16LE", "CP932"}, {"UTF-8", "UTF-16LE"}, {"UTF-16LE", "UTF-8"}};
+
+const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);
+
+// An iconv converter kept open for the thread that opened it: opening one
+// costs more than most conversions, and a converter is not safe to share
+// between threads (pictures are decoded on a worker thread).
+class OpenConverter {
+ public:
+  OpenConverter() = default;
+  OpenConverter(const OpenConverter&) = delete;
+  OpenConverter& operator=(const OpenConverter&) = delete;
+  ~OpenConverter() {
+    if (cd_ != no_converter) iconv_close(cd_);
+  }
+
+  // The converter in its initial state, whatever an earlier call (which may
+  // have stopped at an error) left in it.
+  iconv_t ready(const Encodings& e) {
+    if (cd_ == no_converter) {
+      cd_ = iconv_open(e.to, e.from);
+      if (cd_ == no_converter) throw EncodingError(std::string("no converter from ") + e.from + " to " + e.to, 0);
+    }
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_ = no_converter;
+};
+
+iconv_t converter(Direction direction) {
+  thread_local OpenConverter open[std::size(encodings)];
+  const auto index = static_cast<std::size_t>(direction);
+  return open[index].ready(encodings[index]);
+}
+
 // One conversion through iconv. Input and output are byte strings; a
 // character that cannot be converted or an incomplete sequence is an error
 // at its position, counted in input units of `unit` bytes.
-std::string convert(const char* to, const char* from, const char* data, size_t size, size_t unit) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    throw EncodingError(std::string("no converter from ") + from + " to " + to, 0);
-  }
+std::string convert(Direction direction, const char* data, size_t size, size_t unit) {
+  const iconv_t cd = converter(direction);
   std::string out(size * 4 + 16, '\0');
   char* in_ptr = const_cast<char*>(data);
   size_t in_left = size;
@@ -32,16 +76,15 @@ std::string convert(const char* to, const char* from, const char* data, size_t s
       continue;
     }
     size_t position = (size - in_left) / unit;
-    iconv_close(cd);
     throw EncodingError(errno == EILSEQ ? std::string("cannot convert character at ") +
-                                              std::to_string(position) + " to " + to
+                                              std::to_string(position) + " to " +
+                                              encodings[static_cast<std::size_t>(direction)].to
                                         : std::string("incomplete character at ") +
                                               std::to_string(position),
                         position);
   }
   // Flush any shift state (none for these encodings, but cheap and correct).
   iconv(cd, nullptr, nullptr, &out_ptr, &out_left);
-  iconv_close(cd);
   out.resize(out.size() - out_left);
   return out;
 }
@@ -68,20 +111,20 @@ std::string u16_to_bytes(std::u16string_view text) {
 
 std::string to_cp932(std::u16string_view text) {
   std::string in = u16_to_bytes(text);
-  return convert("CP932", "UTF-16LE", in.data(), in.size(), 2);
+  return convert(Direction::to_cp932, in.data(), in.size(), 2);
 }
 
 std::u16string from_cp932(std::string_view bytes) {
-  return bytes_to_u16(convert("UTF-16LE", "CP932", bytes.data(), bytes.size(), 1));
+  return bytes_to_u16(convert(Direction::from_cp932, bytes.data(), bytes.size(), 1));
 }
 
 std::string to_utf8(std::u16string_view text) {
   std::string in = u16_to_bytes(text);
-  return convert("UTF-8", "UTF-16LE", in.data(), in.size(), 2);
+  return convert(Direction::to_utf8, in.data(), in.size(), 2);
 }
 
 std::u16string from_utf8(std::string_view text) {
-  return bytes_to_u16(convert("UTF-16LE", "UTF-8", text.data(), text.size(), 1));
+  return bytes_to_u16(convert(Direction::from_utf8, text.data(), text.size(), 1));
 }
 
 }  // namespace rt

@@ -2,6 +2,8 @@
 // bounded reader, every offset and length is checked before use, and the
 // icon decoder only ever sees its own image's slice.
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -79,34 +81,98 @@ Dib read_dib_header(ByteReader& in, bool icon) {
   return dib;
 }
 
-// Fills pixels from the colour rows in `bits`, which holds exactly the rows.
+// Palette colours by index, every index of the depth: an index the palette
+// lacks maps to 0, which no palette colour is (their alpha is 0xFF), so a row
+// is checked once, after it is decoded, by the AND of its colours.
+using ColourTable = std::array<std::uint32_t, 256>;
+
+ColourTable colour_table(const Dib& dib) {
+  ColourTable table{};
+  std::copy(dib.palette.begin(), dib.palette.end(), table.begin());
+  return table;
+}
+
+// One row of indexed pixels, several to a byte, the leftmost in the high bits.
+template <int Bits>
+std::uint32_t indexed_row(const std::uint8_t* line, int width, const ColourTable& table, std::uint32_t* out) {
+  constexpr int per_byte = 8 / Bits;
+  constexpr unsigned mask = (1u << Bits) - 1;
+  std::uint32_t all = 0xFFFFFFFFu;
+  const int whole = width / per_byte;
+  for (int i = 0; i < whole; ++i) {
+    const unsigned byte = line[i];
+    for (int k = 0; k < per_byte; ++k) {
+      const std::uint32_t colour = table[(byte >> (8 - Bits * (k + 1))) & mask];
+      all &= colour;
+      *out++ = colour;
+    }
+  }
+  for (int k = 0; k < width - whole * per_byte; ++k) {
+    const std::uint32_t colour = table[(line[whole] >> (8 - Bits * (k + 1))) & mask];
+    all &= colour;
+    *out++ = colour;
+  }
+  return all;
+}
+
+template <>
+std::uint32_t indexed_row<8>(const std::uint8_t* line, int width, const ColourTable& table, std::uint32_t* out) {
+  std::uint32_t all = 0xFFFFFFFFu;
+  for (int x = 0; x < width; ++x) {
+    const std::uint32_t colour = table[line[x]];
+    all &= colour;
+    out[x] = colour;
+  }
+  return all;
+}
+
+void direct_row(const std::uint8_t* line, int width, std::uint32_t* out) {
+  for (int x = 0; x < width; ++x, line += 3)
+    out[x] = 0xFF000000u | static_cast<std::uint32_t>(line[2]) << 16 | static_cast<std::uint32_t>(line[1]) << 8 | line[0];
+}
+
+// Names the first index, in file order, that the palette lacks.
+[[noreturn]] void fail_on_index(const ByteReader& in, std::size_t at, std::span<const std::uint8_t> bits,
+                                const Dib& dib, std::size_t stride) {
+  const int per_byte = 8 / dib.bits;
+  for (int row = 0; row < dib.height; ++row) {
+    const auto line = bits.subspan(static_cast<std::size_t>(row) * stride, stride);
+    for (int x = 0; x < dib.width; ++x) {
+      const int shift = 8 - dib.bits * (x % per_byte + 1);
+      const unsigned index = (line[static_cast<std::size_t>(x / per_byte)] >> shift) & ((1u << dib.bits) - 1);
+      if (index >= dib.palette.size())
+        in.fail(at + static_cast<std::size_t>(row) * stride, "pixel index " + std::to_string(index) +
+                                                                 " lies beyond the palette of " +
+                                                                 std::to_string(dib.palette.size()));
+    }
+  }
+  in.fail(at, "pixel index beyond the palette");  // not reached: a caller saw one
+}
+
+// Fills pixels from the colour rows in `bits`, which holds exactly the rows:
+// each row's bytes lie within its stride, so no read leaves `bits`. Each row
+// is decoded into one small buffer and appended top-down, so the picture's
+// pixels are never zero-filled first.
 Pixels read_colour_rows(const ByteReader& in, std::size_t at, std::span<const std::uint8_t> bits, const Dib& dib) {
   Pixels out;
   out.width = dib.width;
   out.height = dib.height;
-  out.argb.resize(static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height));
+  out.argb.reserve(static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height));
   const auto stride = static_cast<std::size_t>(row_stride(dib.width, dib.bits));
-  for (int row = 0; row < dib.height; ++row) {
-    const int y = dib.bottom_up ? dib.height - 1 - row : row;
-    const auto line = bits.subspan(static_cast<std::size_t>(row) * stride, stride);
-    for (int x = 0; x < dib.width; ++x) {
-      std::uint32_t colour = 0;
-      if (dib.bits == 24) {
-        const auto px = static_cast<std::size_t>(x) * 3;
-        colour = 0xFF000000u | static_cast<std::uint32_t>(line[px + 2]) << 16 |
-                 static_cast<std::uint32_t>(line[px + 1]) << 8 | line[px];
-      } else {
-        const int per_byte = 8 / dib.bits;
-        const int shift = 8 - dib.bits * (x % per_byte + 1);
-        const unsigned index = (line[static_cast<std::size_t>(x / per_byte)] >> shift) & ((1u << dib.bits) - 1);
-        if (index >= dib.palette.size())
-          in.fail(at + static_cast<std::size_t>(row) * stride,
-                  "pixel index " + std::to_string(index) + " lies beyond the palette of " +
-                      std::to_string(dib.palette.size()));
-        colour = dib.palette[index];
-      }
-      out.argb[static_cast<std::size_t>(y) * dib.width + x] = colour;
+  const ColourTable table = colour_table(dib);
+  std::vector<std::uint32_t> row_pixels(static_cast<std::size_t>(dib.width));
+  for (int y = 0; y < dib.height; ++y) {
+    const int row = dib.bottom_up ? dib.height - 1 - y : y;
+    const std::uint8_t* line = bits.data() + static_cast<std::size_t>(row) * stride;
+    std::uint32_t all = 0xFFFFFFFFu;
+    switch (dib.bits) {
+      case 1: all = indexed_row<1>(line, dib.width, table, row_pixels.data()); break;
+      case 4: all = indexed_row<4>(line, dib.width, table, row_pixels.data()); break;
+      case 8: all = indexed_row<8>(line, dib.width, table, row_pixels.data()); break;
+      default: direct_row(line, dib.width, row_pixels.data()); break;
     }
+    if ((all & 0xFF000000u) == 0) fail_on_index(in, at, bits, dib, stride);
+    out.argb.insert(out.argb.end(), row_pixels.begin(), row_pixels.end());
   }
   return out;
 }

@@ -5,6 +5,7 @@
 
 #include "runtime/system/monotonic_wait.h"
 #include "runtime/system/platform.h"
+#include "runtime/system/sdl_library.h"
 
 namespace rt {
 namespace {
@@ -14,7 +15,8 @@ constexpr MonotonicNs kStallLimit = 2000 * kNsPerMs;
 constexpr MonotonicNs kPollInterval = kNsPerMs;
 
 struct WavFree {
-  void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
+  const SdlLibrary* sdl;
+  void operator()(Uint8* samples) const { sdl->FreeWAV(samples); }
 };
 
 MonotonicNs duration_ns(Uint64 frames, int frequency) {
@@ -32,48 +34,56 @@ int SoundPlayer::period_frames(int frequency) {
 }
 
 void SoundPlayer::close() {
-  if (device_ != 0) SDL_CloseAudioDevice(device_);
+  if (device_ != 0) sdl_->CloseAudioDevice(device_);
   device_ = 0;
-  if (audio_started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (audio_started_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
   audio_started_ = false;
 }
 
 bool SoundPlayer::ensure_device(const SDL_AudioSpec& format) {
   if (device_ != 0 && device_format_.freq == format.freq && device_format_.format == format.format &&
-      device_format_.channels == format.channels && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING) {
+      device_format_.channels == format.channels && sdl_->GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING) {
     return true;
   }
-  if (device_ != 0) SDL_CloseAudioDevice(device_);
+  if (device_ != 0) sdl_->CloseAudioDevice(device_);
   device_ = 0;
   SDL_AudioSpec desired = format;
   desired.samples = static_cast<Uint16>(period_frames(format.freq));
   desired.callback = nullptr;  // queued audio
   // No allowed changes: SDL converts to the hardware's format itself, and the
   // queue takes the file's samples as they are.
-  device_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &device_format_, 0);
+  device_ = sdl_->OpenAudioDevice(nullptr, 0, &desired, &device_format_, 0);
   if (device_ == 0) return false;
-  SDL_PauseAudioDevice(device_, 0);
+  sdl_->PauseAudioDevice(device_, 0);
   return true;
 }
 
 bool SoundPlayer::play(const std::string& path) {
-  if (!audio_started_) audio_started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  if (!audio_started_) {
+    sdl_ = sdl_library();
+    if (sdl_ == nullptr) return false;
+    // Starting audio starts SDL's events, whose handlers would turn SIGINT
+    // and SIGTERM into a quit event that nothing here reads: the program
+    // must end on them as any other does.
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    audio_started_ = sdl_->InitSubSystem(SDL_INIT_AUDIO) == 0;
+  }
   if (!audio_started_) return false;
 
   // A file cut short is refused, not played in part; a wrong RIFF size
   // alone, common in old recordings, is let pass.
-  SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  sdl_->SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
+  SDL_RWops* file = sdl_->RWFromFile(path.c_str(), "rb");
   if (file == nullptr) return false;
   SDL_AudioSpec format{};
   Uint8* raw_samples = nullptr;
   Uint32 bytes = 0;
-  if (SDL_LoadWAV_RW(file, 1, &format, &raw_samples, &bytes) == nullptr) return false;
-  const std::unique_ptr<Uint8, WavFree> samples(raw_samples);
+  if (sdl_->LoadWAV_RW(file, 1, &format, &raw_samples, &bytes) == nullptr) return false;
+  const std::unique_ptr<Uint8, WavFree> samples(raw_samples, WavFree{sdl_});
   if (!ensure_device(format)) return false;
 
-  SDL_ClearQueuedAudio(device_);
-  if (SDL_QueueAudio(device_, samples.get(), bytes) != 0) return false;
+  sdl_->ClearQueuedAudio(device_);
+  if (sdl_->QueueAudio(device_, samples.get(), bytes) != 0) return false;
   return wait_until_sounded(bytes);
 }
 
@@ -85,14 +95,14 @@ bool SoundPlayer::wait_until_sounded(Uint32 bytes) {
   const MonotonicNs length = duration_ns(bytes / static_cast<Uint32>(frame_bytes), device_format_.freq);
   const MonotonicNs period = duration_ns(device_format_.samples, device_format_.freq);
 
-  Uint32 queued = SDL_GetQueuedAudioSize(device_);
+  Uint32 queued = sdl_->GetQueuedAudioSize(device_);
   MonotonicNs progress_at = start;
   MonotonicNs hook_at = start + kHookInterval;
   while (queued > 0) {
     const MonotonicNs now = monotonic_now();
     if (now - progress_at > kStallLimit) {
-      SDL_ClearQueuedAudio(device_);
-      SDL_CloseAudioDevice(device_);
+      sdl_->ClearQueuedAudio(device_);
+      sdl_->CloseAudioDevice(device_);
       device_ = 0;
       return false;
     }
@@ -101,7 +111,7 @@ bool SoundPlayer::wait_until_sounded(Uint32 bytes) {
       hook_at = monotonic_now() + kHookInterval;
     }
     sleep_until(now + kPollInterval);
-    const Uint32 left = SDL_GetQueuedAudioSize(device_);
+    const Uint32 left = sdl_->GetQueuedAudioSize(device_);
     if (left != queued) progress_at = monotonic_now();
     queued = left;
   }

@@ -10,6 +10,8 @@
 
 namespace rt {
 
+struct SdlLibrary;
+
 class SoundPlayer {
  public:
   SoundPlayer() = default;
@@ -34,6 +36,7 @@ class SoundPlayer {
   bool ensure_device(const SDL_AudioSpec& format);
   bool wait_until_sounded(Uint32 bytes);
 
+  const SdlLibrary* sdl_ = nullptr;  // loaded with the first sound
   bool audio_started_ = false;
   SDL_AudioDeviceID device_ = 0;
   SDL_AudioSpec device_format_{};

@@ -65,6 +65,26 @@ TEST(Decode, IndexedBmpsOfEveryDepthRoundTrip) {
     }
 }
 
+// The 5x3 8-bit gradient uses indexes 0 to 22; its file's first row (the
+// picture's bottom) holds 10, 13, 16, 19, 22, the next 5 to 17.
+TEST(Decode, ShortPaletteDecodesItsIndexesAndNamesTheFirstItLacks) {
+  const auto p = gradient(5, 3, 8);
+  Bytes enough = pic::write_bmp(p);
+  put_u32(enough, 46, 23);
+  expect_same(pic::decode(enough), p);
+
+  Bytes short_by_some = pic::write_bmp(p);
+  put_u32(short_by_some, 46, 15);
+  try {
+    pic::decode(short_by_some);
+    ADD_FAILURE() << "accepted";
+  } catch (const pic::PictureError& e) {
+    EXPECT_NE(std::string(e.what()).find("at byte 1078: pixel index 16 lies beyond the palette of 15"),
+              std::string::npos)
+        << e.what();
+  }
+}
+
 TEST(Decode, TwentyFourBitBmpRoundTrips) {
   pic::RgbPicture p{3, 2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {13, 14, 15}, {16, 17, 18}}};
   const auto got = pic::decode(pic::write_bmp(p));

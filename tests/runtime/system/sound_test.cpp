@@ -2,7 +2,10 @@
 // device plays to a file (SDL's own variables select it).
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <optional>
 
@@ -107,6 +110,59 @@ TEST_F(DiskAudio, UnplayableFilesReturnZeroAndPlayNothing) {
     EXPECT_EQ(platform->sndPlaySoundA(sound_name(name), 2), 0) << name;
   }
   EXPECT_EQ(nonzero_samples(played()), 2205u) << "something else was played";
+}
+
+// Waits for a child to end; a child still running after some seconds is
+// killed, so that a fault fails the test instead of hanging it.
+int wait_for_end(pid_t child) {
+  int status = 0;
+  for (int tries = 0; tries < 1000; ++tries) {
+    if (waitpid(child, &status, WNOHANG) == child) return status;
+    usleep(10'000);
+  }
+  kill(child, SIGKILL);
+  waitpid(child, &status, 0);
+  return -1;
+}
+
+TEST_F(DiskAudio, ProgramStillEndsOnTerminationSignals) {
+  temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 220)));
+  for (const int signal_number : {SIGTERM, SIGINT}) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(ready[0]);
+      const char played = platform->sndPlaySoundA(sound_name("a.pnn"), 2) != 0 ? 'y' : 'n';
+      if (write(ready[1], &played, 1) != 1) _exit(2);
+      for (;;) pause();
+    }
+    close(ready[1]);
+    char played = 0;
+    ASSERT_EQ(read(ready[0], &played, 1), 1);
+    close(ready[0]);
+    EXPECT_EQ(played, 'y') << "the child's sound did not play";
+    kill(child, signal_number);
+    const int status = wait_for_end(child);
+    ASSERT_NE(status, -1) << "the process kept running after signal " << signal_number;
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number) << signal_number;
+  }
+}
+
+// SDL and the libraries it links are loaded with the first sound, so that a
+// start does not wait for them.
+TEST_F(DiskAudio, SdlIsLoadedByTheFirstSoundNotAtStart) {
+  const std::string file = temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 220))).string();
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    execl(SOUND_PROBE_PATH, SOUND_PROBE_PATH, file.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  const int status = wait_for_end(child);
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: loaded at start, 2: did not play, 3: played without SDL";
 }
 
 TEST(NoAudio, NoDeviceReturnsZero) {
