@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
@@ -59,13 +58,10 @@ void place_sound(const fs::path& target, const fs::path& recording, SoundFile ki
 }  // namespace
 
 CourseFolder::CourseFolder(const CourseLayout& layout) {
-  std::string pattern = (fs::temp_directory_path() / "c01-course-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  scratch_ = pattern;
   // Open to all, so that a page started as an unprivileged user can reach
   // its course and write its sound capture here.
-  fs::permissions(scratch_, fs::perms::all);
-  root_ = scratch_ / layout.folder_name;
+  fs::permissions(scratch(), fs::perms::all);
+  root_ = scratch() / layout.folder_name;
   fs::create_directories(root_ / "C01");
   fs::copy_file(built_program(), program());
   if (!layout.sound_folder) return;
@@ -76,11 +72,6 @@ CourseFolder::CourseFolder(const CourseLayout& layout) {
     const std::string file = layout.upper_case ? upper(name + ".pnn") : name + ".pnn";
     place_sound(sounds / file, demo_course() / "pnn" / (name + ".pnn"), kind);
   }
-}
-
-CourseFolder::~CourseFolder() {
-  std::error_code ignored;
-  fs::remove_all(scratch_, ignored);
 }
 
 fs::path built_program() { return C01_BUILT_PROGRAM; }

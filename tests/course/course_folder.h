@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace course_test {
 
 // What stands in the sound folder under a recording's name.
@@ -30,16 +32,13 @@ struct CourseLayout {
 class CourseFolder {
  public:
   explicit CourseFolder(const CourseLayout& layout = {});
-  ~CourseFolder();
-  CourseFolder(const CourseFolder&) = delete;
-  CourseFolder& operator=(const CourseFolder&) = delete;
 
-  const std::filesystem::path& scratch() const { return scratch_; }  // holds the course, free for the test
+  const std::filesystem::path& scratch() const { return scratch_.path(); }  // holds the course, free for the test
   const std::filesystem::path& root() const { return root_; }
   std::filesystem::path program() const { return root_ / "C01" / "C01_001"; }
 
  private:
-  std::filesystem::path scratch_;
+  test_support::TempFolder scratch_;
   std::filesystem::path root_;
 };
 
