@@ -133,14 +133,9 @@ std::string text_of(const Node& n) {
   return rt::to_utf8(s);
 }
 
-// Every program built with the resources: the test's own carrier and, when
-// the build has it, the page program.
-const char* const programs[] = {
-    CARRIER_PROGRAM,
-#ifdef PAGE_PROGRAM
-    PAGE_PROGRAM,
-#endif
-};
+// Every program built with the resources: the test's own carrier and the
+// page program.
+const char* const programs[] = {CARRIER_PROGRAM, PAGE_PROGRAM};
 
 class ProgramResources : public ::testing::TestWithParam<const char*> {
  protected:
