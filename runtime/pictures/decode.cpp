@@ -184,7 +184,8 @@ Pixels decode_bmp(std::span<const std::uint8_t> file) {
   in.seek(10, "pixel offset");
   const std::uint32_t bits_offset = in.u32("pixel offset");
   const Dib dib = read_dib_header(in, false);
-  if (bits_offset < in.position()) fail(in, 10, "pixel bits at " + std::to_string(bits_offset) + " overlap the headers");
+  if (bits_offset < in.position())
+    fail(in, 10, "pixel bits at " + std::to_string(bits_offset) + " overlap the headers");
   const std::uint64_t length = row_stride(dib.width, dib.bits) * static_cast<std::uint64_t>(dib.height);
   return read_colour_rows(in.slice(bits_offset, length, "pixel bits", in.name()), dib);
 }
@@ -218,7 +219,8 @@ Pixels decode_icon(std::span<const std::uint8_t> file) {
 }  // namespace
 
 Pixels decode(std::span<const std::uint8_t> file) {
-  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') return reporting_short_reads([file] { return decode_bmp(file); });
+  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M')
+    return reporting_short_reads([file] { return decode_bmp(file); });
   if (looks_like_icon(file)) return reporting_short_reads([file] { return decode_icon(file); });
   throw PictureError("picture: neither a BMP (\"BM\") nor an icon file (0, 1)");
 }
