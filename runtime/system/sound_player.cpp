@@ -67,12 +67,11 @@ int SoundPlayer::period_frames(int rate) {
 }
 
 void SoundPlayer::close() {
-  // A stuck device's thread never ends: closing SDL's audio would wait for
-  // it for good. The program is ending; the device goes with it.
-  if (abandoned_) return;
   if (device_ != 0) sdl_->CloseAudioDevice(device_);
   device_ = 0;
-  if (audio_started_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+  // Ending SDL's audio closes every device, a stuck one too, whose thread
+  // would be waited for for good: with one left open, SDL is left as it is.
+  if (audio_started_ && !abandoned_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
   audio_started_ = false;
 }
 
