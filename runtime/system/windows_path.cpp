@@ -49,13 +49,13 @@ std::vector<std::string> components(const std::string& path) {
   return parts;
 }
 
-bool ends_with_exe(std::u16string_view path) {
+}  // namespace
+
+bool names_exe(std::u16string_view path) {
   if (path.size() < 4) return false;
   const std::u16string_view tail = path.substr(path.size() - 4);
   return tail[0] == u'.' && (tail[1] | 0x20) == u'e' && (tail[2] | 0x20) == u'x' && (tail[3] | 0x20) == u'e';
 }
-
-}  // namespace
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -98,7 +98,7 @@ std::string resolve_path(std::u16string_view windows_path) {
 
 std::string resolve_program(std::u16string_view windows_path) {
   const std::string resolved = resolve_path(windows_path);
-  if (is_regular_file(resolved) || !ends_with_exe(windows_path)) return resolved;
+  if (is_regular_file(resolved) || !names_exe(windows_path)) return resolved;
   const std::string bare = resolve_path(windows_path.substr(0, windows_path.size() - 4));
   return is_regular_file(bare) ? bare : resolved;
 }

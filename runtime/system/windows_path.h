@@ -25,5 +25,7 @@ std::string resolve_path(std::u16string_view windows_path);
 std::string resolve_program(std::u16string_view windows_path);
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
+// Whether a program path ends in ".EXE", in any case.
+bool names_exe(std::u16string_view path);
 
 }  // namespace rt

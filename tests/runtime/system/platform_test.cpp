@@ -126,6 +126,13 @@ TEST_F(Help, AnswersZeroForAMissingFileOrAnotherCommand) {
   EXPECT_FALSE(fs::exists(temp.path() / "bin/xdg-open.args"));
 }
 
+TEST_F(Help, AnOpenerInTheCurrentFolderIsNotRunForAnEmptyPathEntry) {
+  system_tests::install_stub(temp.path() / "C01/xdg-open");
+  setenv("PATH", ":", 1);
+  EXPECT_EQ(platform.WinHelpA(4242, "..\\help\\Quorri.hlp", 11, 0), 0);
+  EXPECT_FALSE(fs::exists(temp.path() / "C01/xdg-open.args"));
+}
+
 TEST(PosixPlatformDeathTest, EndingFlushesAndExitsAtOnce) {
   rt::PosixPlatform platform;
   EXPECT_EXIT(
