@@ -13,7 +13,9 @@
 // not exist. A program named "*.EXE" (any case) that does not exist as such
 // also matches the file without the extension.
 //
-// Texts that are not valid UTF-16 raise FileNotFound.
+// Names pass through the page's texts without loss (see file_name_text.h):
+// a backslash or a byte that is not UTF-8 inside a Linux name comes back
+// as itself. Texts that are not valid UTF-16 otherwise raise FileNotFound.
 
 #include <string>
 #include <string_view>
