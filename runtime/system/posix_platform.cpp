@@ -114,7 +114,10 @@ double PosixPlatform::shell(std::u16string_view command, WindowStyle style) {
 void PosixPlatform::end_program() {
   std::cout.flush();
   std::cerr.flush();
-  std::fflush(nullptr);
+  // The program's own output only: flushing every stream would also flush
+  // a stuck sound device's file, and wait on it.
+  std::fflush(stdout);
+  std::fflush(stderr);
   sound_.close();
   _exit(0);
 }
