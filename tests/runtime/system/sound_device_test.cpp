@@ -18,15 +18,20 @@ using test_support::pattern_samples;
 using test_support::wave_file;
 
 TEST_F(DiskAudio, AStuckDeviceIsGivenUpAndTheNextSoundOpensAFreshOne) {
-  // The disk driver writes into a FIFO whose reader never reads, with room
-  // for a page of samples: the device's thread blocks in its write.
+  // SDL starts on this thread, as it does on the page's one thread.
+  temp.write("first.pnn", wave_file(kMono16, pattern_samples(kMono16, 220)));
+  ASSERT_TRUE(play("first.pnn"));
+  // Then a recording of another format, for which the device is opened
+  // anew: the disk driver writes into a FIFO whose reader never reads, with
+  // room for a page of samples, and the device's thread blocks in its write.
   const std::filesystem::path fifo = temp.path() / "stuck.raw";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
   fcntl(reader, F_SETPIPE_SZ, 4096);
   setenv("SDL_DISKAUDIOFILE", fifo.c_str(), 1);
-  temp.write("long.pnn", wave_file(kMono16, pattern_samples(kMono16, 22050)));
+  constexpr test_support::WaveFormat kStereo16{22050, 2, 16};
+  temp.write("long.pnn", wave_file(kStereo16, pattern_samples(kStereo16, 22050)));
 
   int hook_runs = 0;
   rt::set_blocking_hook([&] { ++hook_runs; });

@@ -105,6 +105,9 @@ TEST_F(DiskAudio, FilesWhoseOpenOrReadWouldBlockAreRefusedAtOnce) {
   ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(listen(listener, 1), 0);
 
+  // SDL starts on this thread, as it does on the page's one thread.
+  temp.write("good.pnn", wave_file(kMono16, pattern_samples(kMono16, 220)));
+  ASSERT_TRUE(play("good.pnn"));
   for (const std::string& path : {fifo.string(), socket_file.string(), std::string("/dev/zero")}) {
     auto call = std::async(std::launch::async, [&] { return platform->sndPlaySoundA(path, 2); });
     if (call.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
