@@ -130,9 +130,9 @@ TEST_F(DiskAudio, ProgramStillEndsOnTerminationSignals) {
   }
 }
 
-// SDL and the libraries it links are loaded with the first sound, so that a
-// start does not wait for them.
-TEST_F(DiskAudio, SdlIsLoadedByTheFirstSoundNotAtStart) {
+// SDL, libsndfile and the libraries they link are loaded with the first
+// sound, so that a start does not wait for them.
+TEST_F(DiskAudio, SoundLibrariesAreLoadedByTheFirstSoundNotAtStart) {
   const std::string file = temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 220))).string();
   const pid_t child = fork();
   ASSERT_GE(child, 0);
