@@ -159,15 +159,15 @@ bool Dispatcher::eventFilter(QObject* receiver, QEvent* event) {
 }
 
 void Dispatcher::show_error(int number, const QString& message) {
-  show_message(QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message));
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                  QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message), QMessageBox::Ok,
+                  &window_);
+  box.exec();
 }
 
 void Dispatcher::show_internal_error(const QString& message) {
-  show_message(QStringLiteral("内部エラー:\n\n%1").arg(message));
-}
-
-void Dispatcher::show_message(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok, &window_);
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                  QStringLiteral("内部エラー:\n\n%1").arg(message), QMessageBox::Ok, &window_);
   box.exec();
 }
 

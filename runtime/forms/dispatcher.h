@@ -46,7 +46,6 @@ class Dispatcher final : public QObject {
   bool is_ours(QObject* receiver) const;
   void show_error(int number, const QString& message);
   void show_internal_error(const QString& message);
-  void show_message(const QString& text);
   void deliver_held();
 
   QWidget& window_;
