@@ -39,7 +39,7 @@ MonotonicNs duration_ns(std::uint64_t frames, int rate) {
 // stderr; the player says once, in one line, that there is no sound.
 class QuietStderr {
  public:
-  QuietStderr() : saved_(dup(STDERR_FILENO)) {
+  QuietStderr() : saved_(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)) {
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
     if (null >= 0) ::close(null);
