@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <exception>
 #include <optional>
 
 #include "runtime/core/error.h"
@@ -90,6 +91,7 @@ Dispatcher::~Dispatcher() { set_blocking_hook({}); }
 Outcome Dispatcher::run(const std::function<void()>& handler) {
   if (ended_) return Outcome::Ended;
   std::optional<RuntimeError> error;
+  std::optional<QString> internal_error;
   ++depth_;
   try {
     handler();
@@ -97,6 +99,12 @@ Outcome Dispatcher::run(const std::function<void()>& handler) {
     error = failure;
   } catch (const ProgramEnded&) {
     ended_ = true;
+  } catch (const std::exception& failure) {
+    // Nothing may leave a handler into Qt's event loop: any other failure
+    // (a text that cannot be converted, memory running out) is shown too.
+    internal_error = QString::fromUtf8(failure.what());
+  } catch (...) {
+    internal_error = QStringLiteral("(説明のない例外)");
   }
   --depth_;
   if (ended_) {
@@ -104,12 +112,13 @@ Outcome Dispatcher::run(const std::function<void()>& handler) {
     return Outcome::Ended;
   }
   if (error) show_error(error->code(), QString::fromStdString(error->what()));
+  if (internal_error) show_internal_error(*internal_error);
   if (depth_ == 0 && !held_.empty() && !delivering_ && !delivery_posted_) {
     // Delivered from the event loop, once the event that ran this handler is done.
     delivery_posted_ = true;
     QMetaObject::invokeMethod(this, [this] { deliver_held(); }, Qt::QueuedConnection);
   }
-  return error ? Outcome::Failed : Outcome::Done;
+  return error || internal_error ? Outcome::Failed : Outcome::Done;
 }
 
 void Dispatcher::deliver_held() {
@@ -153,6 +162,12 @@ void Dispatcher::show_error(int number, const QString& message) {
   QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                   QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message), QMessageBox::Ok,
                   &window_);
+  box.exec();
+}
+
+void Dispatcher::show_internal_error(const QString& message) {
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                  QStringLiteral("内部エラー:\n\n%1").arg(message), QMessageBox::Ok, &window_);
   box.exec();
 }
 

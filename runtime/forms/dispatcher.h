@@ -3,7 +3,8 @@
 // runs (it may block for seconds in a sound or a wait), the window keeps
 // painting, and every input made for the form's windows meanwhile is held
 // and then delivered in its order once the handler has returned. A run-time
-// error that leaves a handler is shown in a message box; the page goes on.
+// error that leaves a handler is shown in a message box, any other exception
+// as an internal error with its text; the page goes on.
 
 #include <QObject>
 #include <QPointer>
@@ -44,6 +45,7 @@ class Dispatcher final : public QObject {
 
   bool is_ours(QObject* receiver) const;
   void show_error(int number, const QString& message);
+  void show_internal_error(const QString& message);
   void deliver_held();
 
   QWidget& window_;

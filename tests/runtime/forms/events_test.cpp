@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <functional>
+#include <new>
 
+#include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
 #include "runtime/forms/client_area.h"
 #include "runtime/forms/form.h"
@@ -133,6 +136,30 @@ TEST_F(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
   EXPECT_TRUE(shown.contains(QStringLiteral("File not found: Rambel.exe"))) << shown.toStdString();
   click(form.client(), {5, 5});
   EXPECT_EQ(plays, 1);
+  EXPECT_FALSE(form.ended());
+}
+
+TEST_F(FormEvents, OtherExceptionsLeavingAHandlerShowAsInternalErrorsAndThePageGoesOn) {
+  struct Case {
+    const char* text;
+    std::function<void()> raise;
+  };
+  const Case cases[] = {
+      {"not valid code page 932", [] { throw rt::EncodingError("not valid code page 932", 3); }},
+      {"std::bad_alloc", [] { throw std::bad_alloc(); }},
+      {"説明のない例外", [] { throw 42; }},
+  };
+  int plays = 0;
+  form.on("imgBack", Event::Click, [&] { ++plays; });
+  form.show();
+  for (const Case& c : cases) {
+    form.on("imgFront", Event::Click, c.raise);
+    const QString shown = answer_message_box([&] { click(form.client(), {35, 5}); });
+    EXPECT_TRUE(shown.contains(QStringLiteral("内部エラー"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(c.text))) << shown.toStdString();
+    click(form.client(), {5, 5});
+  }
+  EXPECT_EQ(plays, 3);
   EXPECT_FALSE(form.ended());
 }
 
