@@ -156,7 +156,16 @@ std::vector<Window> VirtualDisplay::top_level_windows() {
   }
   return out;
 }
-std::vector<Window> VirtualDisplay::popup_windows() { return mapped_children(true); }
+// A window manager keeps a mapped window of one pixel of its own (openbox's
+// check window); it shows nothing.
+std::vector<Window> VirtualDisplay::popup_windows() {
+  std::vector<Window> out;
+  for (Window w : mapped_children(true)) {
+    const Rect r = geometry(w);
+    if (r.width > 1 && r.height > 1) out.push_back(w);
+  }
+  return out;
+}
 
 std::string VirtualDisplay::title_of(Window window) {
   Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);

@@ -66,7 +66,7 @@ class VirtualDisplay {
   // such as menus and tooltips are left out): the programs' own windows,
   // inside their frames when a manager runs.
   std::vector<Window> top_level_windows();
-  // Mapped popups: menus, lists of a chooser, tooltips.
+  // Mapped popups that show something: menus, lists of a chooser, tooltips.
   std::vector<Window> popup_windows();
   std::optional<Window> find_window(std::string_view title);
   std::optional<Window> wait_for_window(std::string_view title, std::chrono::milliseconds timeout);
