@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -10,6 +9,7 @@
 #include <optional>
 
 #include "runtime/core/error.h"
+#include "runtime/forms/error_box.h"
 #include "runtime/system/platform.h"
 
 namespace rt::forms {
@@ -171,10 +171,8 @@ void Dispatcher::hold(QObject* receiver, const QEvent& event) {
 }
 
 void Dispatcher::show_error(int number, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                  QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message), QMessageBox::Ok,
-                  &window_);
-  box.exec();
+  show_error_box(window_, QCoreApplication::applicationName(),
+                 QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message));
 }
 
 }  // namespace rt::forms

@@ -142,7 +142,7 @@ Form::Form(const definition::Definition& definition)
         break;
       case ControlType::Form:
       case ControlType::Menu:
-        raise(ErrorNumber::InvalidPropertyValue, "control " + control.name + " of a type a form cannot hold");
+        raise(ErrorNumber::InvalidPropertyValue, control.name + " はフォームに置けない種類のコントロールです");
     }
   }
   // Windowed controls stack like their records: the first one in front.
@@ -180,7 +180,7 @@ void Form::add_control(std::unique_ptr<Control> control) {
     if (dispatcher_->ended()) throw ProgramEnded{};
   });
   if (!by_name_.emplace(control->name(), control.get()).second) {
-    raise(ErrorNumber::InvalidPropertyValue, "two controls named " + control->name());
+    raise(ErrorNumber::InvalidPropertyValue, control->name() + " という名前のコントロールが二つあります");
   }
   controls_.push_back(std::move(control));
 }
@@ -230,7 +230,7 @@ void Form::on(std::string_view control_name, Event event, std::function<void()> 
   if (event == Event::Change) {
     if (auto* bar = dynamic_cast<ScrollControl*>(&target)) return bar->on_change(std::move(run));
   }
-  raise(ErrorNumber::PropertyNotFound, "no such event of " + std::string(control_name));
+  raise(ErrorNumber::PropertyNotFound, std::string(control_name) + " にそのイベントはありません");
 }
 
 void Form::on_unload(std::function<void(std::int16_t&)> handler) { unload_ = std::move(handler); }

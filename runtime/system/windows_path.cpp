@@ -67,7 +67,7 @@ std::string translate_path(std::u16string_view windows_path) {
   try {
     path = to_utf8(windows_path);
   } catch (const EncodingError&) {
-    raise(ErrorNumber::FileNotFound, "path is not valid text");
+    raise(ErrorNumber::FileNotFound, "パスが文字として正しくありません");
   }
   std::replace(path.begin(), path.end(), '\\', '/');
   const bool has_drive = path.size() >= 2 && path[1] == ':' && ascii_lower(path[0]) >= 'a' && ascii_lower(path[0]) <= 'z';

@@ -247,6 +247,32 @@ void VirtualDisplay::start_window_manager() {
   }
 }
 
+std::optional<std::string> VirtualDisplay::clipboard_text(std::chrono::milliseconds timeout) {
+  const Window requestor = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+  const Atom into = XInternAtom(display_, "C01_TEST_CLIPBOARD", False);
+  XConvertSelection(display_, XInternAtom(display_, "CLIPBOARD", False), XInternAtom(display_, "UTF8_STRING", False),
+                    into, requestor, CurrentTime);
+  XFlush(display_);
+  XEvent event{};
+  const bool answered = wait_until(
+      [&] { return XCheckTypedWindowEvent(display_, requestor, SelectionNotify, &event) == True; }, timeout);
+  std::optional<std::string> text;
+  if (answered && event.xselection.property != None) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, requestor, into, 0, 1 << 20, True, AnyPropertyType, &type, &format, &items,
+                           &after, &data) == Success &&
+        data != nullptr) {
+      text.emplace(reinterpret_cast<char*>(data), items);
+      XFree(data);
+    }
+  }
+  XDestroyWindow(display_, requestor);
+  return text;
+}
+
 void VirtualDisplay::request_close(Window window) {
   XEvent event{};
   event.xclient.type = ClientMessage;

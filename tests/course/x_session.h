@@ -74,6 +74,8 @@ class VirtualDisplay {
   // The place and size of the frame around a top-level window on the
   // screen; the window's own when no manager frames it.
   Rect frame_geometry(Window window);
+  // The clipboard's text as its owner hands it over, if any owner does.
+  std::optional<std::string> clipboard_text(std::chrono::milliseconds timeout);
   // WM_DELETE_WINDOW, the request a window manager sends for the close box.
   void request_close(Window window);
 
