@@ -53,10 +53,10 @@ class Form::WindowProperties final : public PropertiesByName<Form::WindowPropert
   Variant Top() const { return twips(placement_.outer().y()); }
   Variant Width() const { return twips(placement_.outer().width()); }
   Variant Height() const { return twips(placement_.outer().height()); }
-  void set_Left(const Variant& value) { place([&](QRect& outer) { outer.moveLeft(to_pixels(twips_coordinate(value))); }); }
-  void set_Top(const Variant& value) { place([&](QRect& outer) { outer.moveTop(to_pixels(twips_coordinate(value))); }); }
-  void set_Width(const Variant& value) { place([&](QRect& outer) { outer.setWidth(to_pixels(twips_length(value))); }); }
-  void set_Height(const Variant& value) { place([&](QRect& outer) { outer.setHeight(to_pixels(twips_length(value))); }); }
+  void set_Left(const Variant& value) { place([&](QRect& r) { r.moveLeft(to_pixels(twips_coordinate(value))); }); }
+  void set_Top(const Variant& value) { place([&](QRect& r) { r.moveTop(to_pixels(twips_coordinate(value))); }); }
+  void set_Width(const Variant& value) { place([&](QRect& r) { r.setWidth(to_pixels(twips_length(value))); }); }
+  void set_Height(const Variant& value) { place([&](QRect& r) { r.setHeight(to_pixels(twips_length(value))); }); }
 
  private:
   friend PropertiesByName;

@@ -3,6 +3,7 @@
 // focused scroll bar shows that it has the focus, and the arrow keys move
 // it the platform's way.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,7 +32,8 @@ class KeyboardTest : public LivePageTest {
   // nothing when it never did.
   std::optional<std::vector<Rgb>> region_becomes(Rect client,
                                                  const std::function<bool(const std::vector<Rgb>&)>& wanted) {
-    const auto now = region(page().wait_for_screen([&](const Screenshot& s) { return wanted(region(s, client)); }), client);
+    const Screenshot shot = page().wait_for_screen([&](const Screenshot& s) { return wanted(region(s, client)); });
+    const auto now = region(shot, client);
     if (!wanted(now)) return std::nullopt;
     return now;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 
@@ -48,7 +49,8 @@ TEST(RuntimeError, EveryNumberHasItsOwnJapaneseSentence) {
     const std::string sentence = rt::default_message(number);
     SCOPED_TRACE(std::to_string(static_cast<int>(number)) + ": " + sentence);
     EXPECT_TRUE(has_kana(sentence));
-    EXPECT_TRUE(std::none_of(sentence.begin(), sentence.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }));
+    EXPECT_TRUE(std::none_of(sentence.begin(), sentence.end(),
+                             [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }));
     EXPECT_TRUE(sentences.insert(sentence).second) << "shared with another number";
   }
 }
