@@ -95,7 +95,7 @@ std::string file_name_of_text(std::u16string_view text) {
       append_utf8(name, 0x10000 + (static_cast<char32_t>(unit - 0xD800) << 10) + (text[at + 1] - 0xDC00));
       ++at;
     } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-      raise(ErrorNumber::FileNotFound, "path is not valid text");
+      raise(ErrorNumber::FileNotFound, "パスが文字として正しくありません");
     } else {
       append_utf8(name, unit);
     }

@@ -65,7 +65,7 @@ struct ProgramToStart {
 std::optional<ProgramToStart> find_program(std::u16string_view command) {
   for (const CommandParts& reading : command_readings(command)) {
     if (const std::optional<StandIn> stand_in = platform_program_stand_in(translate_path(reading.program))) {
-      if (!stand_in->program) raise(ErrorNumber::FileNotFound, "no " + stand_in->description + " is installed");
+      if (!stand_in->program) raise(ErrorNumber::FileNotFound, stand_in->description + "がインストールされていません");
       return ProgramToStart{*stand_in->program, reading.arguments};
     }
     const std::string program = resolve_program(reading.program);
@@ -78,7 +78,7 @@ std::optional<ProgramToStart> find_program(std::u16string_view command) {
 
 std::u16string PosixPlatform::program_folder() {
   const std::optional<std::string> program = program_file_path();
-  if (!program) raise(ErrorNumber::PathNotFound, "the program's own file cannot be found");
+  if (!program) raise(ErrorNumber::PathNotFound, "プログラム自身のファイルが見つかりません");
   const size_t slash = program->rfind('/');
   return text_of_file_name(slash == 0 ? "/" : program->substr(0, slash));
 }
@@ -88,7 +88,7 @@ std::u16string PosixPlatform::title() { return from_utf8(application_title_text(
 void PosixPlatform::change_drive(std::u16string_view path) {
   const bool names_root = path.empty() || path.front() == u'/' || path.front() == u'\\' ||
                           (path.size() >= 2 && path[1] == u':' && ((path[0] | 0x20) >= u'a' && (path[0] | 0x20) <= u'z'));
-  if (!names_root) raise(ErrorNumber::DeviceUnavailable, "no drive in " + quoted_for_message(path));
+  if (!names_root) raise(ErrorNumber::DeviceUnavailable, quoted_for_message(path) + "にドライブがありません");
 }
 
 // Entered by descriptor, one folder at a time, so that a folder of any
@@ -99,23 +99,23 @@ void PosixPlatform::change_dir(std::u16string_view path) {
   if (!handle.is_open() || fchdir(handle.fd()) != 0) {
     const int failure = errno;
     raise(failure == EACCES ? ErrorNumber::PermissionDenied : ErrorNumber::PathNotFound,
-          "\"" + folder + "\": " + std::strerror(failure));
+          "「" + folder + "」（" + std::strerror(failure) + "）");
   }
 }
 
 double PosixPlatform::shell(std::u16string_view command, WindowStyle style) {
   const std::optional<ProgramToStart> found = find_program(command);
-  if (!found) raise(ErrorNumber::FileNotFound, "no program to start in " + quoted_for_message(command));
+  if (!found) raise(ErrorNumber::FileNotFound, quoted_for_message(command) + "に起動できるプログラムがありません");
   std::vector<std::string> arguments;
   if (!found->arguments.empty()) {
     try {
       arguments.push_back(to_utf8(found->arguments));
     } catch (const EncodingError&) {
-      raise(ErrorNumber::InvalidProcedureCall, "the arguments are not valid text");
+      raise(ErrorNumber::InvalidProcedureCall, "引数が文字として正しくありません");
     }
   }
   const pid_t pid = start_detached(found->program, arguments);
-  if (pid < 0) raise(ErrorNumber::FileNotFound, "\"" + found->program + "\": " + std::strerror(errno));
+  if (pid < 0) raise(ErrorNumber::FileNotFound, "「" + found->program + "」（" + std::strerror(errno) + "）");
   last_started_ = StartedProgram{found->program, arguments, style, pid};
   return static_cast<double>(pid);
 }

@@ -18,7 +18,7 @@ struct StandInRow {
 
 // The volume control sits on the system drive's root in "Windows\".
 constexpr StandInRow kStandIns[] = {
-    {"/Windows/Sndvol32.exe", "volume mixer", {"pavucontrol", "pavucontrol-qt", "pwvucontrol", "mate-volume-control"}},
+    {"/Windows/Sndvol32.exe", "音量ミキサー", {"pavucontrol", "pavucontrol-qt", "pwvucontrol", "mate-volume-control"}},
 };
 
 }  // namespace
