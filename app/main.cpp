@@ -2,13 +2,25 @@
 // the program.
 
 #include <QApplication>
+#include <memory>
 
+#include "app/display_failure.h"
 #include "app/run_page.h"
 #include "page/stored_definition.h"
 #include "runtime/system/platform.h"
 
+namespace {
+
+// The application object, made while a missing display is reported as one line.
+std::unique_ptr<QApplication> start_qt(int& argc, char** argv) {
+  const app::DisplayFailureReport report;
+  return std::make_unique<QApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  const std::unique_ptr<QApplication> application = start_qt(argc, argv);
   QCoreApplication::setApplicationName(QString::fromStdU16String(rt::platform().title()));
   return app::run_page(page::stored_definition());
 }

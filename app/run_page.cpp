@@ -27,7 +27,7 @@ int run_page(rt::definition::Bytes block) {
   try {
     definition = rt::definition::read_definition(block);
   } catch (const std::exception& error) {
-    return fail(QStringLiteral("The stored window definition cannot be read: %1").arg(QString::fromUtf8(error.what())));
+    return fail(QStringLiteral("保存されたウィンドウの定義を読めません：%1").arg(QString::fromUtf8(error.what())));
   }
   try {
     rt::forms::Form form(definition);
@@ -36,7 +36,7 @@ int run_page(rt::definition::Bytes block) {
     form.show();
     return QApplication::exec();
   } catch (const rt::RuntimeError& error) {
-    return fail(QStringLiteral("The window cannot be built: error %1: %2")
+    return fail(QStringLiteral("ウィンドウを作れません。実行時エラー '%1'：%2")
                     .arg(error.code())
                     .arg(QString::fromUtf8(error.what())));
   }

@@ -17,9 +17,9 @@ T tested(T a, T b, Op op) {
   volatile T right = b;
   volatile T result = op(left, right);
   const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-  if (raised & FE_INVALID) raise(ErrorNumber::InvalidProcedureCall, "invalid floating-point operation");
+  if (raised & FE_INVALID) raise(ErrorNumber::InvalidProcedureCall, "浮動小数点の演算が成り立ちません");
   if (raised & FE_DIVBYZERO) raise(ErrorNumber::DivisionByZero);
-  if (raised & FE_OVERFLOW) raise(ErrorNumber::Overflow, "floating-point result too large");
+  if (raised & FE_OVERFLOW) raise(ErrorNumber::Overflow, "浮動小数点の結果が大きすぎます");
   return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Appends little-endian fields to a growing block; the writers of stored
-// definitions and of resource sections share it.
+// definitions, pictures and resource sections share it.
 
 #include <algorithm>
 #include <cstddef>

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "runtime/core/byte_reader.h"
+
 namespace rt {
 namespace {
 
@@ -90,11 +92,9 @@ std::string convert(Direction direction, const char* data, size_t size, size_t u
 }
 
 std::u16string bytes_to_u16(const std::string& bytes) {
+  ByteReader in({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, 0, "UTF-16 text");
   std::u16string text(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < text.size(); ++i) {
-    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-  }
+  for (char16_t& unit : text) unit = static_cast<char16_t>(in.u16("a UTF-16 unit"));
   return text;
 }
 

@@ -4,25 +4,25 @@ namespace rt {
 
 const char* default_message(ErrorNumber number) noexcept {
   switch (number) {
-    case ErrorNumber::InvalidProcedureCall: return "Invalid procedure call or argument";
-    case ErrorNumber::Overflow: return "Overflow";
-    case ErrorNumber::OutOfMemory: return "Out of memory";
-    case ErrorNumber::DivisionByZero: return "Division by zero";
-    case ErrorNumber::TypeMismatch: return "Type mismatch";
-    case ErrorNumber::FileNotFound: return "File not found";
-    case ErrorNumber::DeviceUnavailable: return "Device unavailable";
-    case ErrorNumber::PermissionDenied: return "Permission denied";
-    case ErrorNumber::PathNotFound: return "Path not found";
-    case ErrorNumber::InvalidPropertyValue: return "Invalid property value";
-    case ErrorNumber::PropertyNotFound: return "Object doesn't support this property or method";
+    case ErrorNumber::InvalidProcedureCall: return "呼び出し方か引数が正しくありません";
+    case ErrorNumber::Overflow: return "値が大きすぎて扱えません";
+    case ErrorNumber::OutOfMemory: return "メモリが足りません";
+    case ErrorNumber::DivisionByZero: return "0 で割ろうとしました";
+    case ErrorNumber::TypeMismatch: return "値の型が合いません";
+    case ErrorNumber::FileNotFound: return "ファイルが見つかりません";
+    case ErrorNumber::DeviceUnavailable: return "ドライブが使えません";
+    case ErrorNumber::PermissionDenied: return "アクセスが許可されていません";
+    case ErrorNumber::PathNotFound: return "パスが見つかりません";
+    case ErrorNumber::InvalidPropertyValue: return "プロパティに使えない値です";
+    case ErrorNumber::PropertyNotFound: return "オブジェクトにそのプロパティもメソッドもありません";
   }
-  return "Application-defined or object-defined error";
+  return "アプリケーションかオブジェクトで定められたエラーです";
 }
 
 void raise(ErrorNumber number) { throw RuntimeError(number, default_message(number)); }
 
 void raise(ErrorNumber number, const std::string& detail) {
-  throw RuntimeError(number, std::string(default_message(number)) + ": " + detail);
+  throw RuntimeError(number, std::string(default_message(number)) + "：" + detail);
 }
 
 }  // namespace rt

@@ -1,7 +1,9 @@
 #pragma once
 // The one run-time error of the stand-in runtime: a platform error number and
-// a message. Procedures have no handlers of their own, so an error simply
-// propagates as an exception until the event dispatcher shows it.
+// a message in the interface's language, Japanese: a short sentence for the
+// number, then what it concerns (a path, a name). Procedures have no
+// handlers of their own, so an error simply propagates as an exception until
+// the event dispatcher shows it.
 
 #include <cstdint>
 #include <stdexcept>
@@ -36,10 +38,11 @@ class RuntimeError : public std::runtime_error {
   ErrorNumber number_;
 };
 
-// The platform's own wording for each number, for messages and message boxes.
+// The sentence for each number, in UTF-8.
 const char* default_message(ErrorNumber number) noexcept;
 
 [[noreturn]] void raise(ErrorNumber number);
+// The detail, in UTF-8, follows the sentence after a colon.
 [[noreturn]] void raise(ErrorNumber number, const std::string& detail);
 
 }  // namespace rt

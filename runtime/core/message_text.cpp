@@ -16,7 +16,7 @@ std::string quoted_for_message(std::u16string_view text) {
       clean[i] = u'\xFFFD';
     }
   }
-  return "\"" + to_utf8(clean) + "\"";
+  return "「" + to_utf8(clean) + "」";
 }
 
 }  // namespace rt

@@ -18,7 +18,7 @@ bool is_blank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 [[noreturn]] void not_a_number(std::u16string_view text) {
-  raise(ErrorNumber::TypeMismatch, quoted_for_message(text) + " is no number");
+  raise(ErrorNumber::TypeMismatch, quoted_for_message(text) + "は数値ではありません");
 }
 
 // Checks the number grammar and returns it as ASCII in C syntax.
@@ -62,14 +62,14 @@ double text_to_r8(std::u16string_view text) {
   const std::string ascii = number_syntax(text);
   errno = 0;
   const double value = strtod_l(ascii.c_str(), nullptr, c_numeric_locale());
-  if (errno == ERANGE && std::isinf(value)) raise(ErrorNumber::Overflow, "\"" + ascii + "\" is too large");
+  if (errno == ERANGE && std::isinf(value)) raise(ErrorNumber::Overflow, "「" + ascii + "」は大きすぎます");
   return value;
 }
 
 std::int32_t text_to_i4(std::u16string_view text) {
   const double rounded = std::nearbyint(text_to_r8(text));
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-    raise(ErrorNumber::Overflow, quoted_for_message(text) + " does not fit a 32-bit integer");
+    raise(ErrorNumber::Overflow, quoted_for_message(text) + "は 32 ビットの整数に収まりません");
   }
   return static_cast<std::int32_t>(rounded);
 }
@@ -78,9 +78,9 @@ std::u16string text_from_i4(std::int32_t value) { return from_utf8(std::to_strin
 
 std::u16string format_number(double value, std::u16string_view pattern) {
   if (pattern.empty() || pattern.find_first_not_of(u'0') != std::u16string_view::npos) {
-    raise(ErrorNumber::InvalidProcedureCall, "unsupported number pattern " + quoted_for_message(pattern));
+    raise(ErrorNumber::InvalidProcedureCall, quoted_for_message(pattern) + "は扱えない数値の書式です");
   }
-  if (!std::isfinite(value)) raise(ErrorNumber::InvalidProcedureCall, "number is not finite");
+  if (!std::isfinite(value)) raise(ErrorNumber::InvalidProcedureCall, "数値が有限ではありません");
   const double whole = std::round(value);
   char buffer[320];  // the largest double has 309 digits
   std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(whole));

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/definition/byte_reader.h"
+#include "runtime/core/byte_reader.h"
 #include "runtime/definition/format.h"
+#include "runtime/definition/length_field.h"
 #include "runtime/definition/opcodes.h"
 #include "runtime/definition/values.h"
 
@@ -47,7 +48,7 @@ constexpr const char* kind_text(RecordKind kind) {
 
 class BlockReader {
  public:
-  explicit BlockReader(Bytes block) : in_(block) {}
+  explicit BlockReader(Bytes block) : in_(block, 0, "the block") {}
 
   Definition read() {
     Definition d;
@@ -66,7 +67,7 @@ class BlockReader {
     expect_link(format::kMenusBegin, "the link byte 0x05 that opens the menu list");
     read_menus(d.menus);
     expect_link(format::kWindowEnd, "the end-of-window byte 0x04");
-    if (!in_.at_end()) in_.fail("the end of the block after 0x04");
+    if (!in_.at_end()) throw DefinitionError(in_.offset(), "the end of the block after 0x04");
     if (highest_id_ != next_id_ - 1) {
       throw DefinitionError(format::kHighestIdOffset,
                             "the highest id " + std::to_string(next_id_ - 1));
@@ -92,7 +93,7 @@ class BlockReader {
     if (type_id != format::kFormTypeId) {
       throw DefinitionError(type_at, "the window's control-type id {33AD4F3A-6699-11CF-B70C-00AA0060D393}");
     }
-    for (std::uint8_t b : in_.take_bytes(format::kZerosLength, "36 zero bytes")) {
+    for (std::uint8_t b : in_.bytes(format::kZerosLength, "36 zero bytes")) {
       if (b != 0) throw DefinitionError(format::kZerosOffset, "36 zero bytes");
     }
     std::uint32_t remaining = in_.u32("the remaining length");
@@ -105,7 +106,7 @@ class BlockReader {
   }
 
   void copy_guid(Guid& guid, std::string_view what) {
-    Bytes b = in_.take_bytes(guid.size(), what);
+    Bytes b = in_.bytes(guid.size(), what);
     std::copy(b.begin(), b.end(), guid.begin());
   }
 
@@ -123,7 +124,7 @@ class BlockReader {
       throw DefinitionError(start, "a record size of at most " + std::to_string(in_.remaining() + 4) +
                                        " to fit in the block, not " + std::to_string(size));
     }
-    ByteReader body = in_.take_reader(size - 4, "the record", "the record");
+    rt::ByteReader body = in_.reader(size - 4, "the record", "the record");
 
     Record record;
     int id = kind == RecordKind::Window ? format::kWindowId : next_id_++;
@@ -166,13 +167,13 @@ class BlockReader {
     return record;
   }
 
-  static void read_name(ByteReader& body, std::string& name) {
+  static void read_name(rt::ByteReader& body, std::string& name) {
     std::size_t length_at = body.offset();
     std::uint16_t length = body.u16("the name length");
-    body.check_length(length, length_at, "a name");
+    check_length(body, length, length_at, "a name");
     if (length == 0) throw DefinitionError(length_at, "a name of at least one byte");
     std::size_t at = body.offset();
-    Bytes bytes = body.take_bytes(length, "the name");
+    Bytes bytes = body.bytes(length, "the name");
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       if (!format::is_name_char(bytes[i])) throw DefinitionError(at + i, "a letter, digit or _ of the name");
     }
@@ -210,13 +211,20 @@ class BlockReader {
     }
   }
 
-  ByteReader in_;
+  rt::ByteReader in_;
   int highest_id_ = 0;
   int next_id_ = format::kFirstControlId;
 };
 
 }  // namespace
 
-Definition read_definition(Bytes block) { return BlockReader(block).read(); }
+Definition read_definition(Bytes block) {
+  try {
+    return BlockReader(block).read();
+  } catch (const rt::ShortRead& e) {
+    throw DefinitionError(e.offset(), e.field() + " (" + std::to_string(e.length()) + " bytes), but " +
+                                          std::to_string(e.left()) + " bytes are left in " + e.name());
+  }
+}
 
 }  // namespace rt::definition

@@ -7,6 +7,7 @@
 
 #include "runtime/core/cp932.h"
 #include "runtime/definition/format.h"
+#include "runtime/definition/length_field.h"
 
 namespace rt::definition {
 namespace {
@@ -42,25 +43,25 @@ Bytes as_bytes(const std::string& s) {
   return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
-std::u16string read_text(ByteReader& in) {
+std::u16string read_text(rt::ByteReader& in) {
   std::size_t count_at = in.offset();
   std::uint16_t count = in.u16("a text's byte count");
-  in.check_length(count, count_at, "a text");
+  check_length(in, count, count_at, "a text");
   std::size_t at = in.offset();
-  Bytes bytes = in.take_bytes(count, "the text's bytes");
+  Bytes bytes = in.bytes(count, "the text's bytes");
   if (in.u8("the text's end byte 0") != 0) {
     throw DefinitionError(in.offset() - 1, "the text's end byte 0");
   }
   return decode(bytes, at, "a text");
 }
 
-bool read_boolean(ByteReader& in) {
+bool read_boolean(rt::ByteReader& in) {
   std::uint8_t b = in.u8("a boolean");
   if (b != 0x00 && b != 0xFF) throw DefinitionError(in.offset() - 1, "a boolean 0x00 or 0xFF");
   return b == 0xFF;
 }
 
-Font read_font(ByteReader& in) {
+Font read_font(rt::ByteReader& in) {
   Font font;
   font.version = in.u8("the font's version");
   font.charset = in.u16("the font's character set");
@@ -69,18 +70,18 @@ Font read_font(ByteReader& in) {
   font.size_e4 = in.u32("the font's size");
   std::size_t length_at = in.offset();
   std::uint8_t length = in.u8("the font's name length");
-  in.check_length(length, length_at, "a font name");
+  check_length(in, length, length_at, "a font name");
   std::size_t at = in.offset();
-  font.face = decode(in.take_bytes(length, "the font's name"), at, "a font name");
+  font.face = decode(in.bytes(length, "the font's name"), at, "a font name");
   return font;
 }
 
-Picture read_picture(ByteReader& in) {
+Picture read_picture(rt::ByteReader& in) {
   std::size_t at = in.offset();
   std::uint32_t length = in.u32("a picture's length");
   if (length < 8) throw DefinitionError(at, "a picture length of at least 8");
-  in.check_length(length, at, "a picture");
-  ByteReader picture = in.take_reader(length, "the picture", "the picture");
+  check_length(in, length, at, "a picture");
+  rt::ByteReader picture = in.reader(length, "the picture", "the picture");
   std::size_t tag_at = picture.offset();
   if (picture.u32("the picture tag") != format::kPictureTag) {
     throw DefinitionError(tag_at, "the picture tag 6C 74 00 00");
@@ -89,12 +90,12 @@ Picture read_picture(ByteReader& in) {
   if (picture.u32("the picture file's length") != length - 8) {
     throw DefinitionError(inner_at, "the picture file's length " + std::to_string(length - 8));
   }
-  return Picture{picture.take_bytes(length - 8, "the picture file")};
+  return Picture{picture.bytes(length - 8, "the picture file")};
 }
 
 }  // namespace
 
-Value read_value(ByteReader& in, Encoding encoding) {
+Value read_value(rt::ByteReader& in, Encoding encoding) {
   switch (encoding) {
     case Encoding::Text: return read_text(in);
     case Encoding::Boolean: return read_boolean(in);
@@ -119,7 +120,7 @@ Value read_value(ByteReader& in, Encoding encoding) {
       return r;
     }
     case Encoding::Raw4: {
-      Bytes b = in.take_bytes(4, "four raw bytes");
+      Bytes b = in.bytes(4, "four raw bytes");
       return std::array<std::uint8_t, 4>{b[0], b[1], b[2], b[3]};
     }
     case Encoding::Font: return read_font(in);

@@ -4,13 +4,13 @@
 
 #include <string_view>
 
+#include "runtime/core/byte_reader.h"
 #include "runtime/core/byte_writer.h"
-#include "runtime/definition/byte_reader.h"
 #include "runtime/definition/model.h"
 
 namespace rt::definition {
 
-Value read_value(ByteReader& in, Encoding encoding);
+Value read_value(rt::ByteReader& in, Encoding encoding);
 
 // Throws std::invalid_argument for a value the encoding cannot hold (a text
 // too long or not in code page 932, a face name over 255 bytes...).

@@ -2,25 +2,28 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <exception>
 #include <optional>
 
 #include "runtime/core/error.h"
+#include "runtime/forms/error_box.h"
 #include "runtime/system/platform.h"
 
 namespace rt::forms {
 namespace {
 
-// The input that could start a handler: held while another one runs.
+// The input that could start a handler, or that places the pointer where
+// the next one lands: held while another handler runs.
 bool is_input(const QEvent& event) {
   switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -28,11 +31,13 @@ bool is_input(const QEvent& event) {
     case QEvent::Close:
     case QEvent::ContextMenu:
       return true;
-    case QEvent::MouseMove:  // a drag; plain moves only hover
-      return static_cast<const QMouseEvent&>(event).buttons() != Qt::NoButton;
     default:
       return false;
   }
+}
+
+bool is_plain_move(const QEvent& event) {
+  return event.type() == QEvent::MouseMove && static_cast<const QMouseEvent&>(event).buttons() == Qt::NoButton;
 }
 
 // A copy of the event that does not change with later input.
@@ -55,10 +60,12 @@ std::function<std::unique_ptr<QEvent>()> keep(const QEvent& event) {
       const auto& wheel = static_cast<const QWheelEvent&>(event);
       return [local = wheel.position(), global = wheel.globalPosition(), pixels = wheel.pixelDelta(),
               angle = wheel.angleDelta(), buttons = wheel.buttons(), modifiers = wheel.modifiers(),
-              phase = wheel.phase(), inverted = wheel.inverted(), device = wheel.pointingDevice()] {
-        return std::unique_ptr<QEvent>(std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers,
-                                                                     phase, inverted, Qt::MouseEventNotSynthesized,
-                                                                     device));
+              phase = wheel.phase(), inverted = wheel.inverted(), device = wheel.pointingDevice(),
+              time = wheel.timestamp()] {
+        auto remade = std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers, phase, inverted,
+                                                    Qt::MouseEventNotSynthesized, device);
+        remade->setTimestamp(time);
+        return std::unique_ptr<QEvent>(std::move(remade));
       };
     }
     default: {
@@ -90,6 +97,7 @@ Dispatcher::~Dispatcher() { set_blocking_hook({}); }
 Outcome Dispatcher::run(const std::function<void()>& handler) {
   if (ended_) return Outcome::Ended;
   std::optional<RuntimeError> error;
+  std::optional<QString> internal_error;
   ++depth_;
   try {
     handler();
@@ -97,6 +105,12 @@ Outcome Dispatcher::run(const std::function<void()>& handler) {
     error = failure;
   } catch (const ProgramEnded&) {
     ended_ = true;
+  } catch (const std::exception& failure) {
+    // Nothing may leave a handler into Qt's event loop: any other failure
+    // (a text that cannot be converted, memory running out) is shown too.
+    internal_error = QString::fromUtf8(failure.what());
+  } catch (...) {
+    internal_error = QStringLiteral("(説明のない例外)");
   }
   --depth_;
   if (ended_) {
@@ -104,30 +118,37 @@ Outcome Dispatcher::run(const std::function<void()>& handler) {
     return Outcome::Ended;
   }
   if (error) show_error(error->code(), QString::fromStdString(error->what()));
-  if (depth_ == 0 && !held_.empty() && !delivering_ && !delivery_posted_) {
-    // Delivered from the event loop, once the event that ran this handler is done.
-    delivery_posted_ = true;
-    QMetaObject::invokeMethod(this, [this] { deliver_held(); }, Qt::QueuedConnection);
-  }
-  return error ? Outcome::Failed : Outcome::Done;
+  if (internal_error) show_internal_error(*internal_error);
+  if (depth_ == 0) post_delivery();
+  return error || internal_error ? Outcome::Failed : Outcome::Done;
 }
 
-void Dispatcher::deliver_held() {
+// Delivered from the event loop, once the event being handled is done and
+// what it posted has been handled.
+void Dispatcher::post_delivery() {
+  if (delivery_posted_ || held_.empty()) return;
+  delivery_posted_ = true;
+  QMetaObject::invokeMethod(this, [this] { deliver_next(); }, Qt::QueuedConnection);
+}
+
+// One held event a turn of the event loop, so that a list or a menu that it
+// opens is there for the next, as it was when the learner made them.
+void Dispatcher::deliver_next() {
   delivery_posted_ = false;
-  delivering_ = true;
-  while (!held_.empty() && !ended_) {
-    Held next = std::move(held_.front());
-    held_.pop_front();
-    if (next.receiver.isNull()) continue;
-    const std::unique_ptr<QEvent> event = next.remake();
-    if (event->type() == QEvent::Close && next.receiver->isWidgetType()) {
-      static_cast<QWidget*>(next.receiver.data())->close();  // closes as a fresh request would
-    } else {
-      QCoreApplication::sendEvent(next.receiver, event.get());
-    }
+  if (depth_ > 0) return;  // a handler runs; its end posts the delivery again
+  while (!held_.empty() && held_.front().receiver.isNull()) held_.pop_front();
+  if (held_.empty()) return;
+  Held next = std::move(held_.front());
+  held_.pop_front();
+  const std::unique_ptr<QEvent> event = next.remake();
+  replaying_ = true;
+  if (event->type() == QEvent::Close && next.receiver->isWidgetType()) {
+    static_cast<QWidget*>(next.receiver.data())->close();  // closes as a fresh request would
+  } else {
+    QCoreApplication::sendEvent(next.receiver, event.get());
   }
-  delivering_ = false;
-  held_.clear();
+  replaying_ = false;
+  post_delivery();
 }
 
 bool Dispatcher::is_ours(QObject* receiver) const {
@@ -140,20 +161,31 @@ bool Dispatcher::is_ours(QObject* receiver) const {
 
 bool Dispatcher::eventFilter(QObject* receiver, QEvent* event) {
   if (!is_input(*event)) return false;
-  const bool holding = depth_ > 0 || (!held_.empty() && !delivering_);
+  // The held event being delivered passes, and so does what it raises on its
+  // way, until it starts a handler.
+  if (replaying_ && depth_ == 0) return false;
+  const bool holding = depth_ > 0 || !held_.empty();
   if (!(holding || ended_) || !is_ours(receiver)) return false;
-  if (!ended_) held_.push_back({receiver, keep(*event)});
+  if (!ended_) hold(receiver, *event);
   // A close request stays unanswered until it is delivered; other input counts
   // as taken, so that it does not travel on to the parent widgets.
   if (event->type() == QEvent::Close) event->ignore();
   return true;
 }
 
+void Dispatcher::hold(QObject* receiver, const QEvent& event) {
+  const bool move = is_plain_move(event);
+  if (move && !held_.empty() && held_.back().move && held_.back().receiver == receiver) held_.pop_back();
+  held_.push_back({receiver, keep(event), move});
+}
+
 void Dispatcher::show_error(int number, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                  QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message), QMessageBox::Ok,
-                  &window_);
-  box.exec();
+  show_error_box(window_, QCoreApplication::applicationName(),
+                 QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(message));
+}
+
+void Dispatcher::show_internal_error(const QString& message) {
+  show_error_box(window_, QCoreApplication::applicationName(), QStringLiteral("内部エラー:\n\n%1").arg(message));
 }
 
 }  // namespace rt::forms

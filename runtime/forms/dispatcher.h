@@ -1,9 +1,12 @@
 #pragma once
 // Runs the page's event handlers one at a time, each to its end. While one
 // runs (it may block for seconds in a sound or a wait), the window keeps
-// painting, and every input made for the form's windows meanwhile is held
-// and then delivered in its order once the handler has returned. A run-time
-// error that leaves a handler is shown in a message box; the page goes on.
+// painting, and every input made for the form's windows meanwhile, the
+// pointer's moves included, is held and then delivered in its order once the
+// handler has returned: one event at a time, each after what the one before
+// did (a list or a menu opened, the focus moved) has taken effect. A run-time
+// error that leaves a handler is shown in a message box, any other exception
+// as an internal error with its text; the page goes on.
 
 #include <QObject>
 #include <QPointer>
@@ -40,16 +43,20 @@ class Dispatcher final : public QObject {
   struct Held {
     QPointer<QObject> receiver;
     std::function<std::unique_ptr<QEvent>()> remake;
+    bool move = false;  // a move without a button: only the last of a row counts
   };
 
   bool is_ours(QObject* receiver) const;
+  void hold(QObject* receiver, const QEvent& event);
   void show_error(int number, const QString& message);
-  void deliver_held();
+  void show_internal_error(const QString& message);
+  void post_delivery();
+  void deliver_next();
 
   QWidget& window_;
   int depth_ = 0;
   bool ended_ = false;
-  bool delivering_ = false;
+  bool replaying_ = false;  // a held event is being delivered
   bool delivery_posted_ = false;
   std::deque<Held> held_;
 };

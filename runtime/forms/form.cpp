@@ -19,6 +19,7 @@
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 #include "runtime/forms/widgets.h"
+#include "runtime/forms/window_placement.h"
 #include "runtime/forms/windowless.h"
 #include "runtime/system/platform.h"
 
@@ -27,17 +28,6 @@ namespace {
 
 using definition::ControlType;
 using definition::Record;
-
-// The window's outer frame, in pixels, set through its client size.
-void set_outer_size(QMainWindow& window, QSize outer, bool fixed) {
-  const QSize frame = window.frameGeometry().size() - window.size();
-  const QSize client = (outer - frame).expandedTo(QSize(0, 0));
-  if (fixed) {
-    window.setFixedSize(client);
-  } else {
-    window.resize(client);
-  }
-}
 
 float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
@@ -53,34 +43,34 @@ std::optional<int> tab_index(const Record& record) {
 // The window's run-time properties, by name like any control's.
 class Form::WindowProperties final : public PropertiesByName<Form::WindowProperties, Control> {
  public:
-  WindowProperties(const Record& record, FormWindow& window)
-      : PropertiesByName(record.name, record.type),
-        window_(window),
-        fixed_(stored_or<std::uint8_t>(record, "BorderStyle", 2) == 1) {}
-
-  bool fixed() const { return fixed_; }
+  WindowProperties(const Record& record, FormWindow& window, bool fixed)
+      : PropertiesByName(record.name, record.type), window_(window), placement_(window, fixed) {}
 
   Variant Caption() const { return window_.windowTitle().toStdU16String(); }
   void set_Caption(const Variant& value) { window_.setWindowTitle(QString::fromStdU16String(value.to_text())); }
   Variant hWnd() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(window_.winId())); }
-  Variant Left() const { return twips(window_.frameGeometry().x()); }
-  Variant Top() const { return twips(window_.frameGeometry().y()); }
-  Variant Width() const { return twips(window_.frameGeometry().width()); }
-  Variant Height() const { return twips(window_.frameGeometry().height()); }
-  void set_Left(const Variant& value) { window_.move(to_pixels(twips_coordinate(value)), window_.frameGeometry().y()); }
-  void set_Top(const Variant& value) { window_.move(window_.frameGeometry().x(), to_pixels(twips_coordinate(value))); }
-  void set_Width(const Variant& value) {
-    set_outer_size(window_, {to_pixels(twips_length(value)), window_.frameGeometry().height()}, fixed_);
-  }
-  void set_Height(const Variant& value) {
-    set_outer_size(window_, {window_.frameGeometry().width(), to_pixels(twips_length(value))}, fixed_);
-  }
+  Variant Left() const { return twips(placement_.outer().x()); }
+  Variant Top() const { return twips(placement_.outer().y()); }
+  Variant Width() const { return twips(placement_.outer().width()); }
+  Variant Height() const { return twips(placement_.outer().height()); }
+  void set_Left(const Variant& value) { place([&](QRect& r) { r.moveLeft(to_pixels(twips_coordinate(value))); }); }
+  void set_Top(const Variant& value) { place([&](QRect& r) { r.moveTop(to_pixels(twips_coordinate(value))); }); }
+  void set_Width(const Variant& value) { place([&](QRect& r) { r.setWidth(to_pixels(twips_length(value))); }); }
+  void set_Height(const Variant& value) { place([&](QRect& r) { r.setHeight(to_pixels(twips_length(value))); }); }
 
  private:
   friend PropertiesByName;
   static const std::array<PropertyRow<WindowProperties>, 6> kRows;
+
+  template <class Change>
+  void place(Change change) {
+    QRect outer = placement_.outer();
+    change(outer);
+    placement_.set_outer(outer);
+  }
+
   FormWindow& window_;
-  bool fixed_;
+  WindowPlacement placement_;
 };
 
 const std::array<PropertyRow<Form::WindowProperties>, 6> Form::WindowProperties::kRows{{
@@ -97,9 +87,9 @@ Form::Form(const definition::Definition& definition)
       pictures_(std::make_unique<PictureCache>()),
       window_(std::make_unique<FormWindow>()),
       client_(new ClientArea(window_.get())),
-      dispatcher_(std::make_unique<Dispatcher>(*window_)),
-      properties_(std::make_unique<WindowProperties>(definition.window, *window_)) {
+      dispatcher_(std::make_unique<Dispatcher>(*window_)) {
   const Record& record = definition.window;
+  const bool fixed = stored_or<std::uint8_t>(record, "BorderStyle", 2) == 1;
   // The large pictures shown from the start decode while the window is built.
   if (const auto* picture = stored<definition::Picture>(record, "Picture")) pictures_->prefetch(*picture, name_);
   for (const Record& control : definition.controls) {
@@ -108,7 +98,7 @@ Form::Form(const definition::Definition& definition)
   }
   window_->setCentralWidget(client_);
   window_->on_close([this] { return close_requested(); });
-  if (properties_->fixed()) {
+  if (fixed) {
     window_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   }
@@ -152,7 +142,7 @@ Form::Form(const definition::Definition& definition)
         break;
       case ControlType::Form:
       case ControlType::Menu:
-        raise(ErrorNumber::InvalidPropertyValue, "control " + control.name + " of a type a form cannot hold");
+        raise(ErrorNumber::InvalidPropertyValue, control.name + " はフォームに置けない種類のコントロールです");
     }
   }
   // Windowed controls stack like their records: the first one in front.
@@ -170,16 +160,15 @@ Form::Form(const definition::Definition& definition)
   client_->set_background(to_qcolor(definition::Colour::system(15)),
                           picture != nullptr ? pictures_->image(*picture, name_) : QImage());
 
-  // The native window now, so that its frame is known when the load handler
-  // sizes the window by its outer frame.
-  window_->winId();
+  // Made once the window's flags are set: it watches the native window.
+  properties_ = std::make_unique<WindowProperties>(record, *window_, fixed);
   // The stored client area, until the load handler places the window.
   if (const auto* area = stored<definition::ClientRect>(record, "ClientRect")) {
     const int menu_height = window_->menuBar()->sizeHint().height();
     const QRect client = to_pixels(static_cast<float>(area->left), static_cast<float>(area->top),
                                    static_cast<float>(area->width), static_cast<float>(area->height));
     window_->setGeometry(client.adjusted(0, -menu_height, 0, 0));
-    if (properties_->fixed()) window_->setFixedSize(window_->size());
+    if (fixed) window_->setFixedSize(window_->size());
   }
 }
 
@@ -191,7 +180,7 @@ void Form::add_control(std::unique_ptr<Control> control) {
     if (dispatcher_->ended()) throw ProgramEnded{};
   });
   if (!by_name_.emplace(control->name(), control.get()).second) {
-    raise(ErrorNumber::InvalidPropertyValue, "two controls named " + control->name());
+    raise(ErrorNumber::InvalidPropertyValue, control->name() + " という名前のコントロールが二つあります");
   }
   controls_.push_back(std::move(control));
 }
@@ -241,7 +230,7 @@ void Form::on(std::string_view control_name, Event event, std::function<void()> 
   if (event == Event::Change) {
     if (auto* bar = dynamic_cast<ScrollControl*>(&target)) return bar->on_change(std::move(run));
   }
-  raise(ErrorNumber::PropertyNotFound, "no such event of " + std::string(control_name));
+  raise(ErrorNumber::PropertyNotFound, std::string(control_name) + " にそのイベントはありません");
 }
 
 void Form::on_unload(std::function<void(std::int16_t&)> handler) { unload_ = std::move(handler); }

@@ -74,7 +74,7 @@ QImage to_qimage(const definition::Picture& picture, std::string_view owner) {
   try {
     *pixels = pictures::decode(picture.file);
   } catch (const pictures::PictureError& error) {
-    raise(ErrorNumber::InvalidPropertyValue, "picture of " + std::string(owner) + ": " + error.what());
+    raise(ErrorNumber::InvalidPropertyValue, std::string(owner) + " の絵を読めません（" + error.what() + "）");
   }
   if (pixels->width <= 0 || pixels->height <= 0) return {};
   // A bitmap is opaque, and draws fastest without an alpha channel; an

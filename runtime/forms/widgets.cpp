@@ -3,6 +3,8 @@
 #include "runtime/core/error.h"
 #include "runtime/forms/client_area.h"
 #include "runtime/forms/picture_cache.h"
+#include "runtime/forms/push_button.h"
+#include "runtime/forms/scroll_bar.h"
 #include "runtime/forms/stored.h"
 #include "runtime/forms/style.h"
 
@@ -39,14 +41,12 @@ void WidgetControl::placed() {
 // Command button
 
 ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures)
-    : PropertiesByName(record, *new QPushButton(&area)), button_(static_cast<QPushButton*>(&widget())) {
+    : PropertiesByName(record, *new PushButton(&area)), button_(static_cast<PushButton*>(&widget())) {
   button_->setToolTip(QString::fromStdU16String(stored_or<std::u16string>(record, "ToolTipText", {})));
   // A graphical button shows its picture and no caption.
   const auto* picture = stored<definition::Picture>(record, "Picture");
   if (stored_or<std::uint8_t>(record, "Style", 0) == 1 && picture != nullptr) {
-    const QImage image = pictures.image(*picture, name());
-    button_->setIcon(QIcon(QPixmap::fromImage(image)));
-    button_->setIconSize(image.size());
+    button_->set_picture(pictures.image(*picture, name()));
   }
 }
 
@@ -111,7 +111,7 @@ Variant ComboControl::call_method(std::string_view method, std::span<const Varia
 // Scroll bar
 
 ScrollControl::ScrollControl(const definition::Record& record, ClientArea& area)
-    : PropertiesByName(record, *new QScrollBar(Qt::Vertical, &area)), bar_(static_cast<QScrollBar*>(&widget())) {
+    : PropertiesByName(record, *new ScrollBar(&area)), bar_(static_cast<QScrollBar*>(&widget())) {
   // The forms runtime's defaults: 0 to 32767, steps of 1.
   bar_->setRange(stored_or<std::int16_t>(record, "Min", 0), stored_or<std::int16_t>(record, "Max", 32767));
   bar_->setSingleStep(stored_or<std::int16_t>(record, "SmallChange", 1));

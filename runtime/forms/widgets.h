@@ -3,7 +3,6 @@
 // windowless ones: the command button, the combo box and the scroll bar.
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QScrollBar>
 #include <functional>
 
@@ -15,6 +14,7 @@ namespace rt::forms {
 
 class ClientArea;
 class PictureCache;
+class PushButton;
 
 // The part every windowed control shares: its widget takes the focus, starts
 // at the stored position and follows its placement.
@@ -41,7 +41,7 @@ class ButtonControl final : public PropertiesByName<ButtonControl, WidgetControl
  private:
   friend PropertiesByName;
   static const std::array<PropertyRow<ButtonControl>, 1> kRows;
-  QPushButton* button_;
+  PushButton* button_;
 };
 
 class ComboControl final : public PropertiesByName<ComboControl, WidgetControl> {

@@ -1,7 +1,9 @@
 #include "runtime/forms/windowless.h"
 
 #include <QFontMetrics>
+#include <QRegion>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/forms/client_area.h"
@@ -154,14 +156,22 @@ const std::array<PropertyRow<LineControl>, 5> LineControl::kRows{{
     {"Visible", &LineControl::Visible, &LineControl::set_Visible},
 }};
 
+// Both end points included, whichever way the line runs (QRect::normalized
+// would leave them out of a line drawn up or to the left).
 QRect LineControl::bounds() const {
-  return QRect(QPoint(to_pixels(x1_), to_pixels(y1_)), QPoint(to_pixels(x2_), to_pixels(y2_))).normalized();
+  const int x1 = to_pixels(x1_), y1 = to_pixels(y1_), x2 = to_pixels(x2_), y2 = to_pixels(y2_);
+  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
 }
 
+// The platform draws a line without its last point: Qt's line, its last
+// pixel cut away.
 void LineControl::paint(QPainter& painter) const {
+  const QPoint from(to_pixels(x1_), to_pixels(y1_));
+  const QPoint to(to_pixels(x2_), to_pixels(y2_));
   painter.save();
+  painter.setClipRegion(QRegion(bounds()).subtracted(QRegion(to.x(), to.y(), 1, 1)), Qt::IntersectClip);
   painter.setPen(QPen(to_qcolor(kWindowText), 1));
-  painter.drawLine(to_pixels(x1_), to_pixels(y1_), to_pixels(x2_), to_pixels(y2_));
+  painter.drawLine(from, to);
   painter.restore();
 }
 

@@ -8,9 +8,10 @@
 #include <span>
 #include <vector>
 
-#include "runtime/pictures/byte_reader.h"
+#include "runtime/core/byte_reader.h"
 #include "runtime/pictures/icon_file.h"
 #include "runtime/pictures/pixels.h"
+#include "runtime/pictures/read_error.h"
 
 namespace rt::pictures {
 namespace {
@@ -35,39 +36,39 @@ std::uint64_t row_stride(int width, int bits) {
 // Reads the 40-byte information header at the reader's offset (larger
 // versions of the header keep these fields first) and the palette after it.
 // An icon image stores twice its height: colour rows and mask rows.
-Dib read_dib_header(ByteReader& in, bool icon) {
-  const std::size_t start = in.offset();
+Dib read_dib_header(rt::ByteReader& in, bool icon) {
+  const std::size_t start = in.position();
   const std::uint32_t header_size = in.u32("header size");
-  if (header_size < info_header_bytes) in.fail(start, "header size " + std::to_string(header_size) + " is below 40");
+  if (header_size < info_header_bytes) fail(in, start, "header size " + std::to_string(header_size) + " is below 40");
   Dib dib;
   const std::int32_t width = in.i32("width");
   const std::int32_t height = in.i32("height");
-  if (in.u16("planes") != 1) in.fail(start + 12, "planes is not 1");
+  if (in.u16("planes") != 1) fail(in, start + 12, "planes is not 1");
   dib.bits = in.u16("bits per pixel");
   if (dib.bits != 1 && dib.bits != 4 && dib.bits != 8 && dib.bits != 24)
-    in.fail(start + 14, "bits per pixel " + std::to_string(dib.bits) + " is not 1, 4, 8 or 24");
+    fail(in, start + 14, "bits per pixel " + std::to_string(dib.bits) + " is not 1, 4, 8 or 24");
   const std::uint32_t compression = in.u32("compression");
-  if (compression != 0) in.fail(start + 16, "compression " + std::to_string(compression) + " is not supported");
+  if (compression != 0) fail(in, start + 16, "compression " + std::to_string(compression) + " is not supported");
   in.seek(start + 32, "colours used");
   const std::uint32_t colours_used = in.u32("colours used");
 
   std::int64_t rows = height;
   if (icon) {
-    if (height <= 0 || height % 2 != 0) in.fail(start + 8, "icon height " + std::to_string(height) + " is not even");
+    if (height <= 0 || height % 2 != 0) fail(in, start + 8, "icon height " + std::to_string(height) + " is not even");
     rows = height / 2;
   } else if (height < 0) {
     dib.bottom_up = false;
     rows = -static_cast<std::int64_t>(height);
   }
-  if (width <= 0 || width > largest_side) in.fail(start + 4, "width " + std::to_string(width) + " is out of range");
-  if (rows <= 0 || rows > largest_side) in.fail(start + 8, "height " + std::to_string(height) + " is out of range");
+  if (width <= 0 || width > largest_side) fail(in, start + 4, "width " + std::to_string(width) + " is out of range");
+  if (rows <= 0 || rows > largest_side) fail(in, start + 8, "height " + std::to_string(height) + " is out of range");
   dib.width = width;
   dib.height = static_cast<int>(rows);
 
   if (dib.bits <= 8) {
     const std::uint32_t full = 1u << dib.bits;
     if (colours_used > full)
-      in.fail(start + 32, std::to_string(colours_used) + " colours used exceed the depth's " + std::to_string(full));
+      fail(in, start + 32, std::to_string(colours_used) + " colours used exceed the depth's " + std::to_string(full));
     in.seek(start + std::uint64_t{header_size}, "palette");
     const std::uint32_t count = colours_used == 0 ? full : colours_used;
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -132,8 +133,8 @@ void direct_row(const std::uint8_t* line, int width, std::uint32_t* out) {
 }
 
 // Names the first index, in file order, that the palette lacks.
-[[noreturn]] void fail_on_index(const ByteReader& in, std::size_t at, std::span<const std::uint8_t> bits,
-                                const Dib& dib, std::size_t stride) {
+[[noreturn]] void fail_on_index(const rt::ByteReader& rows, const Dib& dib, std::size_t stride) {
+  const auto bits = rows.view();
   const int per_byte = 8 / dib.bits;
   for (int row = 0; row < dib.height; ++row) {
     const auto line = bits.subspan(static_cast<std::size_t>(row) * stride, stride);
@@ -141,19 +142,20 @@ void direct_row(const std::uint8_t* line, int width, std::uint32_t* out) {
       const int shift = 8 - dib.bits * (x % per_byte + 1);
       const unsigned index = (line[static_cast<std::size_t>(x / per_byte)] >> shift) & ((1u << dib.bits) - 1);
       if (index >= dib.palette.size())
-        in.fail(at + static_cast<std::size_t>(row) * stride, "pixel index " + std::to_string(index) +
+        fail(rows, static_cast<std::size_t>(row) * stride, "pixel index " + std::to_string(index) +
                                                                  " lies beyond the palette of " +
                                                                  std::to_string(dib.palette.size()));
     }
   }
-  in.fail(at, "pixel index beyond the palette");  // not reached: a caller saw one
+  fail(rows, 0, "pixel index beyond the palette");  // not reached: a caller saw one
 }
 
-// Fills pixels from the colour rows in `bits`, which holds exactly the rows:
-// each row's bytes lie within its stride, so no read leaves `bits`. Each row
-// is decoded into one small buffer and appended top-down, so the picture's
+// Fills pixels from `rows`, whose view holds exactly the colour rows: each
+// row's bytes lie within its stride, so no read leaves the view. Each row is
+// decoded into one small buffer and appended top-down, so the picture's
 // pixels are never zero-filled first.
-Pixels read_colour_rows(const ByteReader& in, std::size_t at, std::span<const std::uint8_t> bits, const Dib& dib) {
+Pixels read_colour_rows(const rt::ByteReader& rows, const Dib& dib) {
+  const auto bits = rows.view();
   Pixels out;
   out.width = dib.width;
   out.height = dib.height;
@@ -171,34 +173,39 @@ Pixels read_colour_rows(const ByteReader& in, std::size_t at, std::span<const st
       case 8: all = indexed_row<8>(line, dib.width, table, row_pixels.data()); break;
       default: direct_row(line, dib.width, row_pixels.data()); break;
     }
-    if ((all & 0xFF000000u) == 0) fail_on_index(in, at, bits, dib, stride);
+    if ((all & 0xFF000000u) == 0) fail_on_index(rows, dib, stride);
     out.argb.insert(out.argb.end(), row_pixels.begin(), row_pixels.end());
   }
   return out;
 }
 
 Pixels decode_bmp(std::span<const std::uint8_t> file) {
-  ByteReader in(file, "BMP");
+  rt::ByteReader in(file, 0, "BMP");
   in.seek(10, "pixel offset");
   const std::uint32_t bits_offset = in.u32("pixel offset");
   const Dib dib = read_dib_header(in, false);
-  if (bits_offset < in.offset()) in.fail(10, "pixel bits at " + std::to_string(bits_offset) + " overlap the headers");
+  if (bits_offset < in.position())
+    fail(in, 10, "pixel bits at " + std::to_string(bits_offset) + " overlap the headers");
   const std::uint64_t length = row_stride(dib.width, dib.bits) * static_cast<std::uint64_t>(dib.height);
-  return read_colour_rows(in, bits_offset, in.slice(bits_offset, length, "pixel bits"), dib);
+  return read_colour_rows(in.slice(bits_offset, length, "pixel bits", in.name()), dib);
 }
 
+// The image is this decoder's whole input: its offsets count from the
+// image's first byte, and nothing outside it can be reached.
 Pixels decode_icon(std::span<const std::uint8_t> file) {
   const auto image = icon_image(file);
-  ByteReader in(image, "icon image");
+  rt::ByteReader in(image, 0, "icon image");
   if (image.size() >= 4 && image[0] == 0x89 && image[1] == 'P')
-    in.fail(0, "compressed (PNG) icon images are not supported");
+    fail(in, 0, "compressed (PNG) icon images are not supported");
   const Dib dib = read_dib_header(in, true);
-  const std::size_t colour_at = in.offset();
+  const std::size_t colour_at = in.position();
   const std::uint64_t colour_length = row_stride(dib.width, dib.bits) * static_cast<std::uint64_t>(dib.height);
-  Pixels out = read_colour_rows(in, colour_at, in.slice(colour_at, colour_length, "colour bits"), dib);
+  Pixels out = read_colour_rows(in.slice(colour_at, colour_length, "colour bits", in.name()), dib);
 
   const std::uint64_t mask_stride = row_stride(dib.width, 1);
-  const auto mask = in.slice(colour_at + colour_length, mask_stride * static_cast<std::uint64_t>(dib.height), "mask");
+  const auto mask =
+      in.slice(colour_at + colour_length, mask_stride * static_cast<std::uint64_t>(dib.height), "mask", in.name())
+          .view();
   for (int row = 0; row < dib.height; ++row) {
     const int y = dib.height - 1 - row;
     const auto line = mask.subspan(static_cast<std::size_t>(row * mask_stride), static_cast<std::size_t>(mask_stride));
@@ -212,8 +219,9 @@ Pixels decode_icon(std::span<const std::uint8_t> file) {
 }  // namespace
 
 Pixels decode(std::span<const std::uint8_t> file) {
-  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') return decode_bmp(file);
-  if (looks_like_icon(file)) return decode_icon(file);
+  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M')
+    return reporting_short_reads([file] { return decode_bmp(file); });
+  if (looks_like_icon(file)) return reporting_short_reads([file] { return decode_icon(file); });
   throw PictureError("picture: neither a BMP (\"BM\") nor an icon file (0, 1)");
 }
 

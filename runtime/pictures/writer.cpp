@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "runtime/core/byte_writer.h"
+
 namespace rt::pictures {
 namespace {
 
@@ -11,25 +13,6 @@ constexpr std::uint32_t icon_header_bytes = 6 + 16;
 constexpr std::int32_t pixels_per_metre = 3780;  // 96 dots per inch
 constexpr int icon_size = 32;
 
-class ByteSink {
- public:
-  void u8(std::uint32_t v) { bytes_.push_back(static_cast<std::uint8_t>(v)); }
-  void u16(std::uint32_t v) {
-    u8(v & 0xFF);
-    u8(v >> 8);
-  }
-  void u32(std::uint32_t v) {
-    u16(v & 0xFFFF);
-    u16(v >> 16);
-  }
-  void zeros(std::size_t n) { bytes_.insert(bytes_.end(), n, 0); }
-  std::size_t size() const { return bytes_.size(); }
-  std::vector<std::uint8_t> take() { return std::move(bytes_); }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-};
-
 struct InfoHeader {
   int width;
   int height;
@@ -38,12 +21,12 @@ struct InfoHeader {
   std::int32_t resolution;
 };
 
-void put_info_header(ByteSink& out, const InfoHeader& h) {
+void put_info_header(rt::ByteWriter& out, const InfoHeader& h) {
   out.u32(info_header_bytes);
   out.u32(static_cast<std::uint32_t>(h.width));
   out.u32(static_cast<std::uint32_t>(h.height));
   out.u16(1);  // planes
-  out.u16(static_cast<std::uint32_t>(h.bits_per_pixel));
+  out.u16(static_cast<std::uint16_t>(h.bits_per_pixel));
   out.u32(0);  // no compression
   out.u32(h.image_bytes);
   out.u32(static_cast<std::uint32_t>(h.resolution));
@@ -52,7 +35,7 @@ void put_info_header(ByteSink& out, const InfoHeader& h) {
   out.u32(0);  // colours important
 }
 
-void put_palette(ByteSink& out, const Palette& palette) {
+void put_palette(rt::ByteWriter& out, const Palette& palette) {
   for (const Rgb& c : palette) {
     out.u8(c.b);
     out.u8(c.g);
@@ -73,7 +56,7 @@ void check_indexed(const IndexedPicture& p) {
 }
 
 // Rows bottom-up, pixels packed from the high bits, each row filled to 4 bytes.
-void put_indexed_rows(ByteSink& out, const IndexedPicture& p) {
+void put_indexed_rows(rt::ByteWriter& out, const IndexedPicture& p) {
   const std::size_t stride = row_bytes(p.width, p.bits_per_pixel);
   const int per_byte = 8 / p.bits_per_pixel;
   for (int y = p.height - 1; y >= 0; --y) {
@@ -83,7 +66,7 @@ void put_indexed_rows(ByteSink& out, const IndexedPicture& p) {
       row[static_cast<std::size_t>(x / per_byte)] |=
           static_cast<std::uint8_t>(p.indexes[static_cast<std::size_t>(y) * p.width + x] << shift);
     }
-    for (std::uint8_t b : row) out.u8(b);
+    out.bytes(row);
   }
 }
 
@@ -97,7 +80,7 @@ std::vector<std::uint8_t> write_bmp(const IndexedPicture& p) {
   check_indexed(p);
   const auto offset = static_cast<std::uint32_t>(file_header_bytes + info_header_bytes + 4 * p.palette.size());
   const auto image = static_cast<std::uint32_t>(row_bytes(p.width, p.bits_per_pixel) * p.height);
-  ByteSink out;
+  rt::ByteWriter out;
   out.u8('B');
   out.u8('M');
   out.u32(offset + image);
@@ -116,7 +99,7 @@ std::vector<std::uint8_t> write_bmp(const RgbPicture& p) {
   const std::uint32_t offset = file_header_bytes + info_header_bytes;
   const std::size_t stride = row_bytes(p.width, 24);
   const auto image = static_cast<std::uint32_t>(stride * p.height);
-  ByteSink out;
+  rt::ByteWriter out;
   out.u8('B');
   out.u8('M');
   out.u32(offset + image);
@@ -147,7 +130,7 @@ std::vector<std::uint8_t> write_ico(const IconPicture& icon) {
                                                      mask_stride * icon_size);
   const auto image_bytes = static_cast<std::uint32_t>(info_header_bytes + 4 * colour.palette.size() + bits_bytes);
 
-  ByteSink out;
+  rt::ByteWriter out;
   out.u16(0);
   out.u16(1);  // type: icon
   out.u16(1);  // one image
@@ -168,7 +151,7 @@ std::vector<std::uint8_t> write_ico(const IconPicture& icon) {
     for (int x = 0; x < icon_size; ++x)
       if (icon.transparent[static_cast<std::size_t>(y) * icon_size + x])
         row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-    for (std::uint8_t b : row) out.u8(b);
+    out.bytes(row);
   }
   return out.take();
 }

@@ -1,5 +1,7 @@
 #include "runtime/system/command_line.h"
 
+#include "runtime/system/windows_path.h"
+
 namespace rt {
 namespace {
 
@@ -20,6 +22,11 @@ std::vector<CommandParts> command_readings(std::u16string_view command) {
   for (size_t blank = command.rfind(u' '); blank != std::u16string_view::npos && blank > 0;
        blank = command.rfind(u' ', blank - 1)) {
     readings.push_back(split_at(command.substr(0, blank), command.substr(blank)));
+  }
+  // A program named with its extension ends there: were it missing, a
+  // shorter reading could start some other program that happens to exist.
+  for (CommandParts& reading : readings) {
+    if (names_exe(reading.program)) return {std::move(reading)};
   }
   return readings;
 }

@@ -19,7 +19,9 @@ struct CommandParts {
 // Every reading, in the order they are tried: the one reading of a quoted
 // program, or for an unquoted command the whole text first and then each
 // shorter program ending at a blank. The longest program that exists is
-// thus the one started, never a shorter file that happens to exist.
+// thus the one started, never a shorter file that happens to exist. Where
+// a reading's program ends in ".EXE" (any case), the longest such reading
+// is the only one.
 std::vector<CommandParts> command_readings(std::u16string_view command);
 
 }  // namespace rt

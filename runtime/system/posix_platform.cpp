@@ -13,10 +13,22 @@
 #include "runtime/core/message_text.h"
 #include "runtime/system/application_title.h"
 #include "runtime/system/command_line.h"
+#include "runtime/system/file_name_text.h"
+#include "runtime/system/folder_handle.h"
 #include "runtime/system/monotonic_wait.h"
 #include "runtime/system/process_start.h"
+#include "runtime/system/program_file.h"
 #include "runtime/system/program_search.h"
 #include "runtime/system/windows_path.h"
+
+// A sanitizer build checks for leaks when the program exits; ending at once
+// skips that, so the check is made before.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#include <sanitizer/lsan_interface.h>
+#define C01_LEAK_CHECK_AT_END
+#endif
+#endif
 
 namespace rt {
 namespace {
@@ -53,7 +65,7 @@ struct ProgramToStart {
 std::optional<ProgramToStart> find_program(std::u16string_view command) {
   for (const CommandParts& reading : command_readings(command)) {
     if (const std::optional<StandIn> stand_in = platform_program_stand_in(translate_path(reading.program))) {
-      if (!stand_in->program) raise(ErrorNumber::FileNotFound, "no " + stand_in->description + " is installed");
+      if (!stand_in->program) raise(ErrorNumber::FileNotFound, stand_in->description + "がインストールされていません");
       return ProgramToStart{*stand_in->program, reading.arguments};
     }
     const std::string program = resolve_program(reading.program);
@@ -65,18 +77,10 @@ std::optional<ProgramToStart> find_program(std::u16string_view command) {
 }  // namespace
 
 std::u16string PosixPlatform::program_folder() {
-  std::string executable(4096, '\0');
-  const ssize_t length = readlink("/proc/self/exe", executable.data(), executable.size());
-  if (length <= 0 || static_cast<size_t>(length) >= executable.size()) {
-    raise(ErrorNumber::PathNotFound, "the program's own file cannot be found");
-  }
-  executable.resize(static_cast<size_t>(length));
-  const size_t slash = executable.rfind('/');
-  try {
-    return from_utf8(slash == 0 ? "/" : executable.substr(0, slash));
-  } catch (const EncodingError&) {
-    raise(ErrorNumber::PathNotFound, "the program's folder name is not valid UTF-8");
-  }
+  const std::optional<std::string> program = program_file_path();
+  if (!program) raise(ErrorNumber::PathNotFound, "プログラム自身のファイルが見つかりません");
+  const size_t slash = program->rfind('/');
+  return text_of_file_name(slash == 0 ? "/" : program->substr(0, slash));
 }
 
 std::u16string PosixPlatform::title() { return from_utf8(application_title_text()); }
@@ -84,31 +88,34 @@ std::u16string PosixPlatform::title() { return from_utf8(application_title_text(
 void PosixPlatform::change_drive(std::u16string_view path) {
   const bool names_root = path.empty() || path.front() == u'/' || path.front() == u'\\' ||
                           (path.size() >= 2 && path[1] == u':' && ((path[0] | 0x20) >= u'a' && (path[0] | 0x20) <= u'z'));
-  if (!names_root) raise(ErrorNumber::DeviceUnavailable, "no drive in " + quoted_for_message(path));
+  if (!names_root) raise(ErrorNumber::DeviceUnavailable, quoted_for_message(path) + "にドライブがありません");
 }
 
+// Entered by descriptor, one folder at a time, so that a folder of any
+// path length can be the current one.
 void PosixPlatform::change_dir(std::u16string_view path) {
   const std::string folder = resolve_path(path);
-  if (chdir(folder.c_str()) != 0) {
+  const FolderHandle handle = open_folder_by_parts(folder);
+  if (!handle.is_open() || fchdir(handle.fd()) != 0) {
     const int failure = errno;
     raise(failure == EACCES ? ErrorNumber::PermissionDenied : ErrorNumber::PathNotFound,
-          "\"" + folder + "\": " + std::strerror(failure));
+          "「" + folder + "」（" + std::strerror(failure) + "）");
   }
 }
 
 double PosixPlatform::shell(std::u16string_view command, WindowStyle style) {
   const std::optional<ProgramToStart> found = find_program(command);
-  if (!found) raise(ErrorNumber::FileNotFound, "no program to start in " + quoted_for_message(command));
+  if (!found) raise(ErrorNumber::FileNotFound, quoted_for_message(command) + "に起動できるプログラムがありません");
   std::vector<std::string> arguments;
   if (!found->arguments.empty()) {
     try {
       arguments.push_back(to_utf8(found->arguments));
     } catch (const EncodingError&) {
-      raise(ErrorNumber::InvalidProcedureCall, "the arguments are not valid text");
+      raise(ErrorNumber::InvalidProcedureCall, "引数が文字として正しくありません");
     }
   }
   const pid_t pid = start_detached(found->program, arguments);
-  if (pid < 0) raise(ErrorNumber::FileNotFound, "\"" + found->program + "\": " + std::strerror(errno));
+  if (pid < 0) raise(ErrorNumber::FileNotFound, "「" + found->program + "」（" + std::strerror(errno) + "）");
   last_started_ = StartedProgram{found->program, arguments, style, pid};
   return static_cast<double>(pid);
 }
@@ -116,8 +123,14 @@ double PosixPlatform::shell(std::u16string_view command, WindowStyle style) {
 void PosixPlatform::end_program() {
   std::cout.flush();
   std::cerr.flush();
-  std::fflush(nullptr);
+  // The program's own output only: flushing every stream would also flush
+  // a stuck sound device's file, and wait on it.
+  std::fflush(stdout);
+  std::fflush(stderr);
   sound_.close();
+#ifdef C01_LEAK_CHECK_AT_END
+  __lsan_do_leak_check();
+#endif
   _exit(0);
 }
 

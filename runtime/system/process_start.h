@@ -1,6 +1,6 @@
 #pragma once
 // Starting a program with an argument vector, never through a shell, and
-// without waiting for it. A reaper thread collects each started process when
+// without waiting for it, with descriptors 0, 1 and 2 only. A reaper thread collects each started process when
 // it ends, so none is left a zombie.
 
 #include <sys/types.h>

@@ -18,7 +18,7 @@ struct StandInRow {
 
 // The volume control sits on the system drive's root in "Windows\".
 constexpr StandInRow kStandIns[] = {
-    {"/Windows/Sndvol32.exe", "volume mixer", {"pavucontrol", "pavucontrol-qt", "pwvucontrol", "mate-volume-control"}},
+    {"/Windows/Sndvol32.exe", "音量ミキサー", {"pavucontrol", "pavucontrol-qt", "pwvucontrol", "mate-volume-control"}},
 };
 
 }  // namespace
@@ -29,11 +29,13 @@ std::optional<std::string> find_on_path(std::string_view name) {
   size_t start = 0;
   while (start <= folders.size()) {
     const size_t colon = std::min(folders.find(':', start), folders.size());
-    std::string folder(folders.substr(start, colon - start));
-    if (folder.empty()) folder = ".";
-    const std::string candidate = folder + "/" + std::string(name);
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    const std::string_view folder = folders.substr(start, colon - start);
     start = colon + 1;
+    // An empty or relative entry would search the current folder, which is
+    // the course's program folder: whatever lies there would be run.
+    if (!folder.starts_with('/')) continue;
+    const std::string candidate = std::string(folder) + "/" + std::string(name);
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
   }
   return std::nullopt;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // Finding the Linux programs that stand in for programs of the original
-// platform, by the system's own program search (the PATH list, as execvp
-// searches it).
+// platform, in the folders of the PATH list, the absolute ones only.
 
 #include <optional>
 #include <string>

@@ -8,10 +8,9 @@
 
 namespace rt {
 
-#define C01_SDL_FUNCTIONS(X)                                                                               \
-  X(InitSubSystem) X(QuitSubSystem) X(SetHint) X(SetHintWithPriority) X(RWFromFile) X(LoadWAV_RW) X(FreeWAV) \
-  X(OpenAudioDevice) X(CloseAudioDevice) X(PauseAudioDevice) X(GetAudioDeviceStatus) X(ClearQueuedAudio)   \
-  X(QueueAudio) X(GetQueuedAudioSize)
+#define C01_SDL_FUNCTIONS(X)                                                                                 \
+  X(InitSubSystem) X(QuitSubSystem) X(SetHint) X(GetError) X(OpenAudioDevice) X(CloseAudioDevice)             \
+  X(PauseAudioDevice) X(GetAudioDeviceStatus) X(ClearQueuedAudio) X(QueueAudio) X(GetQueuedAudioSize)
 
 struct SdlLibrary {
 #define C01_SDL_MEMBER(name) decltype(&SDL_##name) name = nullptr;

@@ -13,7 +13,9 @@
 // not exist. A program named "*.EXE" (any case) that does not exist as such
 // also matches the file without the extension.
 //
-// Texts that are not valid UTF-16 raise FileNotFound.
+// Names pass through the page's texts without loss (see file_name_text.h):
+// a backslash or a byte that is not UTF-8 inside a Linux name comes back
+// as itself. Texts that are not valid UTF-16 otherwise raise FileNotFound.
 
 #include <string>
 #include <string_view>
@@ -25,5 +27,7 @@ std::string resolve_path(std::u16string_view windows_path);
 std::string resolve_program(std::u16string_view windows_path);
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
+// Whether a program path ends in ".EXE", in any case.
+bool names_exe(std::u16string_view path);
 
 }  // namespace rt

@@ -21,7 +21,7 @@ TEST(RunPage, UnreadableDefinitionIsReportedAndFails) {
     int status = 0;
     const QString shown = forms_test::answer_message_box([&] { status = app::run_page(block); });
     EXPECT_EQ(status, 1);
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("The stored window definition cannot be read: "))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("保存されたウィンドウの定義を読めません："))) << shown.toStdString();
   }
 }
 

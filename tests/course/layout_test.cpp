@@ -43,12 +43,13 @@ TEST_F(LivePageTest, WindowShowsTheStoredLayout) {
   start_page(course);
   const Screenshot shot = page().settled_screenshot();
 
-  // The window stands at the screen's top left, 1024 pixels wide, its
-  // client area right under the menu bar.
+  // Without a window manager the window is exactly 1024 x 740 at the
+  // screen's top left, its client area right under the menu bar.
   const Rect window = display_.geometry(page().window());
   EXPECT_EQ(window.x, 0);
   EXPECT_EQ(window.y, 0);
   EXPECT_EQ(window.width, 1024);
+  EXPECT_EQ(window.height, 740);
   EXPECT_EQ(page().to_screen(Point{0, 0}).x, 0);
 
   for (const auto& spot : kSpots) {

@@ -39,6 +39,36 @@ double shown_share(const Screenshot& shot, Point at, const rt::pictures::Pixels&
 
 namespace {
 
+struct Panel {
+  const char* picture;
+  int frame_height;  // pixels: the picture's height + 13
+};
+
+// In the chooser's order.
+constexpr Panel kPanels[kPanelCount]{
+    {"panel_imgK1.bmp", 158},
+    {"panel_imgK2.bmp", 220},
+    {"panel_imgKword.bmp", 199},
+    {"panel_imgKZ.bmp", 324},
+};
+
+// Right of every panel picture, inside the frame.
+constexpr int kFrameProbeX = 960;
+constexpr Rgb kWhite{255, 255, 255};
+
+}  // namespace
+
+bool panel_shown(const PageSession& page, const Screenshot& shot, std::size_t entry) {
+  const Panel& panel = kPanels[entry];
+  const int bottom = layout::kPanelFrame.y + panel.frame_height;  // first row below the frame
+  return shown_share(shot, page.to_screen(Point{layout::kFirstPanel.x, layout::kFirstPanel.y}),
+                     page_picture(panel.picture)) == 1.0 &&
+         page.pixel(shot, {kFrameProbeX, bottom - 3}) == kWhite &&
+         page.pixel(shot, {kFrameProbeX, bottom + 2}) != kWhite;
+}
+
+namespace {
+
 // A silence is never shorter than its pause, give or take the device's
 // periods and pace; it is longer by the page's own work between two sounds,
 // which a sanitizer build makes slower.

@@ -52,6 +52,11 @@ rt::pictures::Pixels page_picture(const std::string& file);
 // picture's top left at `at` (screen pixels).
 double shown_share(const Screenshot& shot, Point at, const rt::pictures::Pixels& picture);
 
+// Whether the screen shows the explanation panel of that chooser entry (0 to
+// 3) whole, in a white frame fitted to its height.
+bool panel_shown(const PageSession& page, const Screenshot& shot, std::size_t entry);
+inline constexpr std::size_t kPanelCount = 4;
+
 // Whether silences in ms match their expected lengths, with room for a device
 // period or two, for the unsteady pace of the disk driver and for the page's
 // own work; and the same as a check.

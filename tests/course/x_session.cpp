@@ -35,6 +35,15 @@ std::string read_display_number(int fd, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
+bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
 std::string to_string(Rgb c) {
   char text[32];
   std::snprintf(text, sizeof text, "(%d,%d,%d)", c.r, c.g, c.b);
@@ -113,8 +122,50 @@ std::vector<Window> VirtualDisplay::mapped_children(bool popups) {
   return out;
 }
 
-std::vector<Window> VirtualDisplay::top_level_windows() { return mapped_children(false); }
-std::vector<Window> VirtualDisplay::popup_windows() { return mapped_children(true); }
+// A window manager marks each window it manages with WM_STATE; the window
+// itself or one inside its frame.
+std::optional<Window> VirtualDisplay::client_inside(Window frame) {
+  const Atom wm_state = XInternAtom(display_, "WM_STATE", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display_, frame, wm_state, 0, 0, False, AnyPropertyType, &type, &format, &items, &after,
+                         &data) == Success) {
+    if (data != nullptr) XFree(data);
+    if (type != None) return frame;
+  }
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  std::optional<Window> found;
+  if (XQueryTree(display_, frame, &root, &parent, &children, &count) == 0) return found;
+  for (unsigned i = 0; i < count && !found; ++i) found = client_inside(children[i]);
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+std::vector<Window> VirtualDisplay::top_level_windows() {
+  std::vector<Window> out;
+  for (Window w : mapped_children(false)) {
+    if (!window_manager_) {
+      out.push_back(w);
+    } else if (auto client = client_inside(w)) {
+      out.push_back(*client);  // the manager's own windows hold none
+    }
+  }
+  return out;
+}
+// A window manager keeps a mapped window of one pixel of its own (openbox's
+// check window); it shows nothing.
+std::vector<Window> VirtualDisplay::popup_windows() {
+  std::vector<Window> out;
+  for (Window w : mapped_children(true)) {
+    const Rect r = geometry(w);
+    if (r.width > 1 && r.height > 1) out.push_back(w);
+  }
+  return out;
+}
 
 std::string VirtualDisplay::title_of(Window window) {
   Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
@@ -146,12 +197,9 @@ std::optional<Window> VirtualDisplay::find_window(std::string_view title) {
 }
 
 std::optional<Window> VirtualDisplay::wait_for_window(std::string_view title, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (auto w = find_window(title)) return w;
-    if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  std::optional<Window> found;
+  wait_until([&] { return (found = find_window(title)).has_value(); }, timeout);
+  return found;
 }
 
 Rect VirtualDisplay::geometry(Window window) {
@@ -161,6 +209,68 @@ Rect VirtualDisplay::geometry(Window window) {
   Window child = 0;
   XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
   return {x, y, a.width, a.height};
+}
+
+Rect VirtualDisplay::frame_geometry(Window window) {
+  Window frame = window;
+  for (;;) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display_, frame, &root, &parent, &children, &count) == 0) break;
+    if (children != nullptr) XFree(children);
+    if (parent == root || parent == 0) break;
+    frame = parent;
+  }
+  return geometry(frame);
+}
+
+void VirtualDisplay::start_window_manager() {
+  window_manager_ = std::make_unique<Child>(
+      ChildOptions{.argv = {"openbox", "--sm-disable"}, .env = {{"DISPLAY", name_}}, .quiet = true});
+  // A manager that has taken the screen names its check window on the root.
+  const Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  for (;;) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool named = XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False, XA_WINDOW,
+                                          &type, &format, &items, &after, &data) == Success &&
+                       items == 1;
+    if (data != nullptr) XFree(data);
+    if (named) return;
+    if (!window_manager_->running()) throw std::runtime_error("openbox ended at start");
+    if (std::chrono::steady_clock::now() >= deadline) throw std::runtime_error("openbox did not take the screen");
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::optional<std::string> VirtualDisplay::clipboard_text(std::chrono::milliseconds timeout) {
+  const Window requestor = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+  const Atom into = XInternAtom(display_, "C01_TEST_CLIPBOARD", False);
+  XConvertSelection(display_, XInternAtom(display_, "CLIPBOARD", False), XInternAtom(display_, "UTF8_STRING", False),
+                    into, requestor, CurrentTime);
+  XFlush(display_);
+  XEvent event{};
+  const bool answered = wait_until(
+      [&] { return XCheckTypedWindowEvent(display_, requestor, SelectionNotify, &event) == True; }, timeout);
+  std::optional<std::string> text;
+  if (answered && event.xselection.property != None) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, requestor, into, 0, 1 << 20, True, AnyPropertyType, &type, &format, &items,
+                           &after, &data) == Success &&
+        data != nullptr) {
+      text.emplace(reinterpret_cast<char*>(data), items);
+      XFree(data);
+    }
+  }
+  XDestroyWindow(display_, requestor);
+  return text;
 }
 
 void VirtualDisplay::request_close(Window window) {

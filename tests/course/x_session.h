@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
+// Checks `done` until it holds or the time is up; whether it held.
+bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+
 class Screenshot {
  public:
   Screenshot(int width, int height, std::vector<Rgb> pixels)
@@ -54,23 +58,34 @@ class VirtualDisplay {
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
   const std::string& name() const { return name_; }  // ":N"
+  // Starts openbox on the display and waits until it manages the screen;
+  // windows mapped from then on get its frame.
+  void start_window_manager();
   Screenshot screenshot();
   // Mapped top-level windows that a window manager would manage (popups
-  // such as menus and tooltips are left out).
+  // such as menus and tooltips are left out): the programs' own windows,
+  // inside their frames when a manager runs.
   std::vector<Window> top_level_windows();
-  // Mapped popups: menus, lists of a chooser, tooltips.
+  // Mapped popups that show something: menus, lists of a chooser, tooltips.
   std::vector<Window> popup_windows();
   std::optional<Window> find_window(std::string_view title);
   std::optional<Window> wait_for_window(std::string_view title, std::chrono::milliseconds timeout);
   Rect geometry(Window window);
+  // The place and size of the frame around a top-level window on the
+  // screen; the window's own when no manager frames it.
+  Rect frame_geometry(Window window);
+  // The clipboard's text as its owner hands it over, if any owner does.
+  std::optional<std::string> clipboard_text(std::chrono::milliseconds timeout);
   // WM_DELETE_WINDOW, the request a window manager sends for the close box.
   void request_close(Window window);
 
  private:
   std::string title_of(Window window);
   std::vector<Window> mapped_children(bool popups);
+  std::optional<Window> client_inside(Window frame);
 
   std::unique_ptr<Child> server_;
+  std::unique_ptr<Child> window_manager_;  // ends before its server
   std::string name_;
   _XDisplay* display_ = nullptr;
 };

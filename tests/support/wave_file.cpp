@@ -15,22 +15,34 @@ void put32(std::string& out, std::uint32_t value) {
 
 }  // namespace
 
-std::string wave_file(const WaveFormat& format, const std::string& samples) {
+std::string riff_chunk(std::string_view id, const std::string& body, bool pad) {
+  std::string out(id);
+  put32(out, static_cast<std::uint32_t>(body.size()));
+  out += body;
+  if (pad && body.size() % 2 != 0) out += '\0';
+  return out;
+}
+
+std::string format_chunk(const WaveFormat& format) {
   const std::uint32_t block = format.channels * (format.bits / 8u);
-  const auto size = static_cast<std::uint32_t>(samples.size());
+  std::string body;
+  put16(body, 1);  // PCM
+  put16(body, format.channels);
+  put32(body, format.frequency);
+  put32(body, format.frequency * block);
+  put16(body, block);
+  put16(body, format.bits);
+  return riff_chunk("fmt ", body);
+}
+
+std::string riff_wave(const std::string& chunks) {
   std::string out = "RIFF";
-  put32(out, 36 + size);
-  out += "WAVEfmt ";
-  put32(out, 16);
-  put16(out, 1);  // PCM
-  put16(out, format.channels);
-  put32(out, format.frequency);
-  put32(out, format.frequency * block);
-  put16(out, block);
-  put16(out, format.bits);
-  out += "data";
-  put32(out, size);
-  return out + samples;
+  put32(out, static_cast<std::uint32_t>(4 + chunks.size()));
+  return out + "WAVE" + chunks;
+}
+
+std::string wave_file(const WaveFormat& format, const std::string& samples) {
+  return riff_wave(format_chunk(format) + riff_chunk("data", samples, false));
 }
 
 std::string pattern_samples(const WaveFormat& format, std::uint32_t frames, std::uint32_t seed) {

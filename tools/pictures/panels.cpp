@@ -48,9 +48,24 @@ struct Setter {
     return box;
   }
 
+  // Japanese text: the Japanese type, the Chinese one for Latin letters and
+  // for what the Japanese type lacks.
+  Font& font_for(char32_t c) { return (c < latin_end || !japanese.has(c)) ? chinese : japanese; }
+
+  // A run of Chinese (a red run) in one typeface that has all its
+  // characters, the Chinese one where it can, so that a word never mixes
+  // two typefaces.
+  Font& font_for_chinese(int line, const Run& run) {
+    auto has_all = [&](const Font& font) {
+      return std::all_of(run.text.begin(), run.text.end(), [&](char32_t c) { return c == U'\t' || font.has(c); });
+    };
+    if (has_all(chinese)) return chinese;
+    if (has_all(japanese)) return japanese;
+    fail(line, "no typeface has every character of a Chinese run");
+  }
+
   // Sets one character; returns its advance.
-  int set_glyph(int line, char32_t c, int x, int top, std::uint8_t colour) {
-    Font& font = (c < latin_end || !japanese.has(c)) ? chinese : japanese;
+  int set_glyph(int line, char32_t c, int x, int top, std::uint8_t colour, Font& font) {
     const Glyph g = font.render(c);
     const int baseline = top + ascent;
     if (blit(line, g, x, baseline, colour).right >= 0) return g.advance;
@@ -73,7 +88,8 @@ struct Setter {
   void set_line(int line, const std::vector<Run>& runs, const std::vector<int>& tabs, int top) {
     int x = left_margin;
     std::size_t tab = 0;
-    for (const Run& run : runs)
+    for (const Run& run : runs) {
+      Font* chinese_run = run.red ? &font_for_chinese(line, run) : nullptr;
       for (char32_t c : run.text) {
         if (c == U'\t') {  // the n-th tab of a line goes to the n-th stop
           if (tab == tabs.size()) fail(line, "more tabs than tab stops");
@@ -81,8 +97,9 @@ struct Setter {
           x = tabs[tab++];
           continue;
         }
-        x += set_glyph(line, c, x, top, run.red ? text_red : text_black);
+        x += set_glyph(line, c, x, top, run.red ? text_red : text_black, chinese_run ? *chinese_run : font_for(c));
       }
+    }
   }
 };
 

@@ -24,8 +24,9 @@ inline constexpr PanelSpec panel_specs[] = {
 
 inline constexpr std::uint8_t text_black = 0, text_red = 9, panel_white = 15;
 
-// Japanese type first; the Chinese font for what it lacks. Throws
-// std::runtime_error when the text does not fit the panel.
+// Japanese text in the Japanese type, the Chinese font for Latin letters and
+// what it lacks; each red run, Chinese, in one typeface that has all of it.
+// Throws std::runtime_error when the text does not fit the panel.
 std::vector<std::uint8_t> draw_panel(Font& japanese, Font& chinese, const PanelSpec& spec, const PanelText& text);
 
 }  // namespace draw

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/byte_reader.h"
 #include "runtime/core/byte_writer.h"
 #include "runtime/pictures/icon_file.h"
 #include "tools/resources/resource_section.h"
@@ -38,16 +39,31 @@ const resources::VersionInfo version_info{
         {"OriginalFilename", "C01_001"},
     }};
 
-std::uint32_t u32_at(std::span<const std::uint8_t> b, std::size_t at) {
-  if (at + 4 > b.size()) throw std::runtime_error("icon image header is cut short");
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+struct ImageHeader {
+  std::uint32_t width, height, bits;
+};
+
+// Width, height and bit count from the image's information header; its
+// height counts the colour rows and the mask rows together.
+ImageHeader image_header(std::span<const std::uint8_t> image) {
+  rt::ByteReader in(image, 0, "the icon image");
+  try {
+    ImageHeader h{};
+    in.seek(4, "the width");  // past the header size
+    h.width = in.u32("the width");
+    h.height = in.u32("the height") / 2;
+    in.seek(14, "the bit count");  // past the planes
+    h.bits = in.u16("the bit count");
+    return h;
+  } catch (const rt::ShortRead&) {
+    throw std::runtime_error("icon image header is cut short");
+  }
 }
 
 // The group's one entry describes the image from its own header; unlike the
 // icon file's directory it states planes 1 and the real bit count.
 std::vector<std::uint8_t> icon_group(std::span<const std::uint8_t> image) {
-  const std::uint32_t width = u32_at(image, 4), height = u32_at(image, 8) / 2;
-  const std::uint32_t bits = u32_at(image, 12) >> 16;
+  const auto [width, height, bits] = image_header(image);
   rt::ByteWriter out;
   out.u16(0);
   out.u16(1);  // icons

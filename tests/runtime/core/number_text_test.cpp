@@ -38,8 +38,8 @@ TEST(NumberText, ErrorsQuoteTheTextEvenWhenItIsBroken) {
     std::string message;
   };
   const Case cases[] = {
-      {u"AB", "Type mismatch: \"AB\" is no number"},
-      {std::u16string(u"1") + u'\xD800', "Type mismatch: \"1\xEF\xBF\xBD\" is no number"},  // lone surrogate
+      {u"AB", "値の型が合いません：「AB」は数値ではありません"},
+      {std::u16string(u"1") + u'\xD800', "値の型が合いません：「1\xEF\xBF\xBD」は数値ではありません"},  // lone surrogate
   };
   for (const Case& c : cases) {
     try {

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "runtime/definition/opcodes.h"
-#include "runtime/pictures/writer.h"
 
 namespace forms_test {
 
@@ -32,10 +31,13 @@ void Builder::set(Record& record, std::string_view name, Value value) {
   record.properties.push_back(property(record.type, name, std::move(value)));
 }
 
-rt::definition::Picture Builder::bmp(int width, int height, rt::pictures::Rgb colour) {
-  rt::pictures::RgbPicture picture{width, height, std::vector<rt::pictures::Rgb>(static_cast<size_t>(width * height), colour)};
+rt::definition::Picture Builder::bmp(const rt::pictures::RgbPicture& picture) {
   files.push_back(rt::pictures::write_bmp(picture));
   return {files.back()};
+}
+
+rt::definition::Picture Builder::bmp(int width, int height, rt::pictures::Rgb colour) {
+  return bmp({width, height, std::vector<rt::pictures::Rgb>(static_cast<size_t>(width * height), colour)});
 }
 
 rt::definition::Picture Builder::icon() {

@@ -10,6 +10,7 @@
 
 #include "runtime/definition/model.h"
 #include "runtime/pictures/palette.h"
+#include "runtime/pictures/writer.h"
 
 namespace forms_test {
 
@@ -30,7 +31,8 @@ struct Builder {
   Record& add(ControlType type, std::string name, std::vector<std::pair<std::string_view, Value>> properties);
   Record& window() { return definition.window; }
   void set(Record& record, std::string_view name, Value value);
-  // A one-colour 24-bit BMP, kept alive by the builder.
+  // A 24-bit BMP, kept alive by the builder; one of a single colour.
+  rt::definition::Picture bmp(const rt::pictures::RgbPicture& picture);
   rt::definition::Picture bmp(int width, int height, rt::pictures::Rgb colour);
   // A 32 x 32 icon, opaque everywhere.
   rt::definition::Picture icon();

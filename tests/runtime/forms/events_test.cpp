@@ -2,14 +2,20 @@
 // at a time with the input made meanwhile held, and errors shown.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
+#include <functional>
+#include <new>
 
+#include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
 #include "runtime/forms/client_area.h"
 #include "runtime/forms/form.h"
@@ -129,10 +135,33 @@ TEST_F(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
   form.on("imgBack", Event::Click, [&] { ++plays; });
   form.show();
   const QString shown = answer_message_box([&] { click(form.client(), {35, 5}); });
-  EXPECT_TRUE(shown.contains(QStringLiteral("53"))) << shown.toStdString();
-  EXPECT_TRUE(shown.contains(QStringLiteral("File not found: Rambel.exe"))) << shown.toStdString();
+  EXPECT_EQ(shown, QStringLiteral("実行時エラー '53':\n\nファイルが見つかりません：Rambel.exe"));
   click(form.client(), {5, 5});
   EXPECT_EQ(plays, 1);
+  EXPECT_FALSE(form.ended());
+}
+
+TEST_F(FormEvents, OtherExceptionsLeavingAHandlerShowAsInternalErrorsAndThePageGoesOn) {
+  struct Case {
+    const char* text;
+    std::function<void()> raise;
+  };
+  const Case cases[] = {
+      {"not valid code page 932", [] { throw rt::EncodingError("not valid code page 932", 3); }},
+      {"std::bad_alloc", [] { throw std::bad_alloc(); }},
+      {"説明のない例外", [] { throw 42; }},
+  };
+  int plays = 0;
+  form.on("imgBack", Event::Click, [&] { ++plays; });
+  form.show();
+  for (const Case& c : cases) {
+    form.on("imgFront", Event::Click, c.raise);
+    const QString shown = answer_message_box([&] { click(form.client(), {35, 5}); });
+    EXPECT_TRUE(shown.contains(QStringLiteral("内部エラー"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(c.text))) << shown.toStdString();
+    click(form.client(), {5, 5});
+  }
+  EXPECT_EQ(plays, 3);
   EXPECT_FALSE(form.ended());
 }
 
@@ -188,6 +217,44 @@ TEST_F(FormEvents, HeldClicksKeepTheirOwnPlaces) {
   EXPECT_TRUE(log.empty());
   settle(form);
   EXPECT_EQ(log, (std::vector<std::string>{"imgFront", "imgBack", "imgFront"}));
+}
+
+// A list that a held click opens takes the held clicks made in it, as it
+// would have when they were made: the entry is chosen after the handler.
+TEST(HeldInput, ClickInAListThatAHeldClickOpenedChoosesTheEntry) {
+  Builder b;
+  b.add(ControlType::CommandButton, "cmdPlay", {{"Position", place(0, 0, 375, 375)}, {"TabIndex", std::int16_t{0}}});
+  b.add(ControlType::ComboBox, "cboPick", {{"Position", place(0, 600, 1500, 360)}, {"TabIndex", std::uint8_t{1}}});
+  Form form(b.definition);
+  rt::forms::Control& combo = form.control("cboPick");
+  for (const char16_t* item : {u"一", u"二", u"三"}) {
+    const rt::forms::Variant text = std::u16string(item);
+    combo.call("AddItem", {&text, 1});
+  }
+  std::vector<int> chosen;
+  form.on("cboPick", Event::Click, [&] { chosen.push_back(combo.get("ListIndex").to_int16()); });
+  form.window().resize(300, 300);
+  form.show();
+  QWindow* window = form.window().windowHandle();
+  auto* box = form.client().findChild<QComboBox*>();
+  // Where the open list shows its second entry, in the window.
+  box->showPopup();
+  QAbstractItemView* list = box->view();
+  const QRect second = list->visualRect(list->model()->index(1, 0));
+  const QPoint entry = form.window().mapFromGlobal(list->viewport()->mapToGlobal(second.center()));
+  box->hidePopup();
+  const QPoint chooser = box->mapTo(&form.window(), box->rect().center());
+
+  form.on("cmdPlay", Event::Click, [&] {
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, chooser);
+    QTest::mouseMove(window, entry);
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, entry);
+  });
+  click(*form.client().findChild<QPushButton*>(), {});
+  EXPECT_TRUE(chosen.empty());
+  settle(form);
+  EXPECT_EQ(chosen, std::vector<int>{1});
+  EXPECT_FALSE(list->isVisible());
 }
 
 TEST_F(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {

@@ -209,6 +209,52 @@ TEST(FormBuild, OnlyWindowedControlsTakeTheFocusInTabIndexOrder) {
   }
 }
 
+// Keys as on the original platform: Enter and the keypad's Enter press the
+// focused button like Space; the scroll bar moves down the value with Up and
+// Left, up with Down and Right.
+TEST(FormBuild, KeysOnTheFocusedButtonAndScrollBar) {
+  SampleForm sample;
+  Form form(sample.definition);
+  int presses = 0;
+  form.on("cmdGo", Event::Click, [&] { ++presses; });
+  form.show();
+  QApplication::setActiveWindow(&form.window());
+  auto* button = form.client().findChild<QPushButton*>();
+  struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool repeat;
+    int presses;  // counted after the key
+  };
+  const Press presses_by_key[] = {
+      {Qt::Key_Return, Qt::NoModifier, false, 1}, {Qt::Key_Enter, Qt::KeypadModifier, false, 2},
+      {Qt::Key_Space, Qt::NoModifier, false, 3},  {Qt::Key_Return, Qt::NoModifier, true, 4},  // held down: once
+      {Qt::Key_Return, Qt::AltModifier, false, 4},
+  };
+  for (const Press& p : presses_by_key) {
+    SCOPED_TRACE(QKeySequence(p.key | p.modifiers).toString().toStdString());
+    QTest::sendKeyEvent(QTest::KeyAction::Press, button, p.key, QString(), p.modifiers);
+    QKeyEvent repeat(QEvent::KeyPress, p.key, p.modifiers, QString(), true);
+    if (p.repeat) QApplication::sendEvent(button, &repeat);
+    QTest::sendKeyEvent(QTest::KeyAction::Release, button, p.key, QString(), p.modifiers);
+    EXPECT_EQ(presses, p.presses);
+  }
+
+  rt::forms::Control& bar = form.control("vscPause");
+  auto* widget = form.client().findChild<QScrollBar*>();
+  struct Step {
+    Qt::Key key;
+    std::int16_t value;  // from 500
+  };
+  const Step steps[] = {{Qt::Key_Up, 490},       {Qt::Key_Left, 490},     {Qt::Key_Down, 510}, {Qt::Key_Right, 510},
+                        {Qt::Key_PageUp, 450},   {Qt::Key_PageDown, 550}, {Qt::Key_Home, 100}, {Qt::Key_End, 1000}};
+  for (const Step& step : steps) {
+    bar.set("Value", std::int16_t{500});
+    QTest::keyClick(widget, step.key);
+    EXPECT_EQ(bar.get("Value"), Variant(step.value)) << QKeySequence(step.key).toString().toStdString();
+  }
+}
+
 TEST(FormBuild, MenuTreeWithSeparatorsAndAccessKeys) {
   SampleForm sample;
   Form form(sample.definition);

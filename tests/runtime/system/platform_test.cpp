@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,8 +10,10 @@
 
 #include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
+#include "runtime/system/file_name_text.h"
 #include "runtime/system/monotonic_wait.h"
 #include "runtime/system/posix_platform.h"
+#include "runtime/system/windows_path.h"
 #include "tests/runtime/system/started_program.h"
 #include "tests/support/temp_folder.h"
 
@@ -94,6 +99,111 @@ TEST_F(CurrentFolder, RefusesWhatItCannotChangeTo) {
   EXPECT_THROW(platform.change_drive(u"home"), rt::RuntimeError);
 }
 
+// Folders one inside the other, made one component at a time: a path of
+// any length. The handle of the last.
+int make_folders(const fs::path& base, const std::vector<std::string>& parts) {
+  int folder = open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  for (const std::string& part : parts) {
+    mkdirat(folder, part.c_str(), 0755);
+    const int inner = openat(folder, part.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    close(folder);
+    folder = inner;
+  }
+  return folder;
+}
+
+std::string joined(const fs::path& base, const std::vector<std::string>& parts) {
+  std::string path = base.string();
+  for (const std::string& part : parts) path += "/" + part;
+  return path;
+}
+
+// Twenty-five folders of 200 bytes: 5000 bytes and more.
+std::vector<std::string> long_path() { return std::vector<std::string>(25, std::string(200, 'd')); }
+
+TEST_F(CurrentFolder, EntersAFolderWhosePathIsTooLongForOneCall) {
+  const std::vector<std::string> parts = long_path();
+  const int deep = make_folders(temp.path(), parts);
+  ASSERT_GE(deep, 0);
+  platform.change_dir(rt::text_of_file_name(joined(temp.path(), parts)));
+  struct stat here {}, expected {};
+  ASSERT_EQ(stat(".", &here), 0);
+  ASSERT_EQ(fstat(deep, &expected), 0);
+  EXPECT_EQ(here.st_ino, expected.st_ino);
+  close(deep);
+}
+
+// A copy of the folder probe in `parts` below the test's folder, started
+// from inside that folder: its exit status and what it wrote.
+std::pair<int, std::string> run_probe_in(const fs::path& base, const std::vector<std::string>& parts) {
+  const int folder = make_folders(base, parts);
+  const int source = open(FOLDER_PROBE_PATH, O_RDONLY | O_CLOEXEC);
+  const int copy = openat(folder, "folder_probe", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
+  for (char chunk[65536]; const ssize_t got = read(source, chunk, sizeof chunk);) {
+    if (got < 0 || write(copy, chunk, static_cast<size_t>(got)) != got) break;
+  }
+  close(source);
+  close(copy);
+  int output[2];
+  if (pipe(output) != 0) return {-1, ""};
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(output[1], STDOUT_FILENO);
+    if (fchdir(folder) != 0) _exit(126);
+    execl("./folder_probe", "./folder_probe", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(output[1]);
+  close(folder);
+  std::string written;
+  for (char chunk[4096]; const ssize_t got = read(output[0], chunk, sizeof chunk);) {
+    if (got < 0) break;
+    written.append(chunk, static_cast<size_t>(got));
+  }
+  close(output[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, written};
+}
+
+TEST(ProgramFolder, AnyFolderLinuxCanHoldIsTheProgramFolder) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> parts;
+  };
+  const Case cases[] = {
+      {"backslash", {"back\\slash", "C01"}},
+      {"bytes that are not UTF-8", {"bytes-\xff\xfe-\xed\xa0\x80-\xc0\xaf", "C01"}},
+      {"Japanese", {"日本語の教材", "C01"}},
+      {"longer than 4096 bytes", long_path()},
+  };
+  for (const Case& c : cases) {
+    test_support::TempFolder temp;
+    const auto [status, folder] = run_probe_in(temp.path(), c.parts);
+    EXPECT_EQ(status, 0) << c.name << " (1: folder not read, 2: not entered, 3: entered another)";
+    EXPECT_EQ(folder, joined(temp.path(), c.parts)) << c.name;
+  }
+}
+
+TEST(ProgramFolder, NamesPassThroughThePagesTextsAndBackUnchanged) {
+  const std::string names[] = {
+      "/course/C01",
+      "/a\\b\\\\c\\",                                  // backslashes inside names
+      "/x/\xff\xfe\x80",                                   // bytes that start no character
+      "/x/\xed\xa0\x80\xed\xb0\x80",                         // surrogates written as UTF-8
+      "/x/\xc0\xaf\xe0\x80\xaf",                             // overlong forms
+      "/x/\xf4\x90\x80\x80\xe3\x81",                         // past U+10FFFF, a cut character
+      "/x/日本語\xe6\x97/😀",
+  };
+  for (const std::string& name : names) {
+    const std::u16string text = rt::text_of_file_name(name);
+    EXPECT_EQ(rt::translate_path(text), name);
+    // Joined with the page's own separator, as the page joins file names.
+    EXPECT_EQ(rt::translate_path(text + u"\\C01_002.EXE"), name + "/C01_002.EXE");
+  }
+  EXPECT_EQ(rt::text_of_file_name("/x/日本"), u"/x/日本");  // valid names read as themselves
+}
+
 class Help : public CurrentFolder {
  protected:
   void SetUp() override {
@@ -124,6 +234,13 @@ TEST_F(Help, AnswersZeroForAMissingFileOrAnotherCommand) {
   EXPECT_EQ(platform.WinHelpA(4242, "..\\help\\Quorri.hlp", 3, 0), 0);
   EXPECT_EQ(platform.WinHelpA(4242, "..\\help\\\x82", 11, 0), 0);  // broken code page 932
   EXPECT_FALSE(fs::exists(temp.path() / "bin/xdg-open.args"));
+}
+
+TEST_F(Help, AnOpenerInTheCurrentFolderIsNotRunForAnEmptyPathEntry) {
+  system_tests::install_stub(temp.path() / "C01/xdg-open");
+  setenv("PATH", ":", 1);
+  EXPECT_EQ(platform.WinHelpA(4242, "..\\help\\Quorri.hlp", 11, 0), 0);
+  EXPECT_FALSE(fs::exists(temp.path() / "C01/xdg-open.args"));
 }
 
 TEST(PosixPlatformDeathTest, EndingFlushesAndExitsAtOnce) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -73,6 +75,28 @@ TEST_F(Shell, ProgramsThatCannotStartRaiseFileNotFound) {
   EXPECT_FALSE(platform.last_started());
 }
 
+TEST_F(Shell, AMissingProgramNamedWithExeStartsNoShorterReading) {
+  // The folder "pg two" beside an executable "pg": the unquoted command
+  // could also be read as the program "pg" with an argument.
+  install_stub(temp.path() / "pg");
+  fs::create_directories(temp.path() / "pg two/C01");
+  expect_file_not_found(platform, text(temp.path() / "pg two/C01/C01_002.EXE") + u" qevo");
+  EXPECT_FALSE(platform.last_started());
+}
+
+TEST_F(Shell, StartedProgramsGetTheStandardDescriptorsOnly) {
+  install_stub(folder() / "C01_002");
+  const int file = open(temp.write("held", "x").c_str(), O_RDONLY);  // inheritable, as a library's may be
+  int pipe_ends[2];
+  ASSERT_EQ(pipe(pipe_ends), 0);
+  platform.shell(text(folder() / "C01_002") + u" qevo", rt::WindowStyle::Hidden);
+  ASSERT_TRUE(stub_arguments(folder() / "C01_002"));
+  EXPECT_EQ(test_support::read_file(folder() / "C01_002.fds"), "0 1 2 ");
+  close(file);
+  close(pipe_ends[0]);
+  close(pipe_ends[1]);
+}
+
 TEST_F(Shell, EndedProgramsAreReaped) {
   install_stub(folder() / "C01_002");
   const auto pid = static_cast<pid_t>(platform.shell(text(folder() / "C01_002"), rt::WindowStyle::Hidden));
@@ -110,6 +134,20 @@ TEST_F(VolumeControl, StartsTheDesktopMixerInstead) {
 
 TEST_F(VolumeControl, NoMixerInstalledRaisesFileNotFound) {
   expect_file_not_found(platform, u"D:\\Windows\\Sndvol32.exe");
+}
+
+TEST_F(VolumeControl, EmptyOrRelativePathEntriesDoNotSearchTheCurrentFolder) {
+  // A mixer planted in the current folder, which is the course's program folder.
+  const fs::path saved_folder = fs::current_path();
+  install_stub(temp.path() / "course/pavucontrol");
+  fs::current_path(temp.path() / "course");
+  for (const std::string& search : {":" + (temp.path() / "bin").string(), (temp.path() / "bin").string() + ":",
+                                   (temp.path() / "bin").string() + "::.", std::string("bin:.")}) {
+    setenv("PATH", search.c_str(), 1);
+    expect_file_not_found(platform, u"C:\\Windows\\Sndvol32.exe");
+  }
+  fs::current_path(saved_folder);
+  EXPECT_FALSE(fs::exists(temp.path() / "course/pavucontrol.args"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Plays the recording named by its argument and exits 0 when SDL was loaded
-// by that sound and not before: 1 when it was loaded at start, 2 when the
-// sound did not play, 3 when it played without SDL loaded.
+// Plays the recording named by its argument and exits 0 when SDL and
+// libsndfile were loaded by that sound and not before: 1 when one was
+// loaded at start, 2 when the sound did not play, 3 when it played without
+// them loaded.
 
 #include <dlfcn.h>
 
@@ -8,13 +9,15 @@
 
 namespace {
 
-bool sdl_loaded() { return dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD) != nullptr; }
+bool loaded(const char* library) { return dlopen(library, RTLD_NOW | RTLD_NOLOAD) != nullptr; }
+bool any_loaded() { return loaded("libSDL2-2.0.so.0") || loaded("libsndfile.so.1"); }
+bool both_loaded() { return loaded("libSDL2-2.0.so.0") && loaded("libsndfile.so.1"); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 || sdl_loaded()) return 1;
+  if (argc != 2 || any_loaded()) return 1;
   rt::PosixPlatform platform;
   if (platform.sndPlaySoundA(argv[1], 2) == 0) return 2;
-  return sdl_loaded() ? 0 : 3;
+  return both_loaded() ? 0 : 3;
 }
