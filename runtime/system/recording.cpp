@@ -124,6 +124,7 @@ std::unique_ptr<Recording> Recording::open(const SndfileLibrary& sndfile, const 
       source->size);
   if (!layout) return nullptr;
   source->missing_pads = layout->missing_pads;
+  source->size = layout->data_end;
 
   std::unique_ptr<Recording> recording(new Recording(sndfile, std::move(source)));
   SF_VIRTUAL_IO io = virtual_io();

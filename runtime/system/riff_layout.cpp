@@ -53,6 +53,7 @@ std::optional<RiffLayout> read_riff_layout(const ReadAt& read_at, std::uint64_t 
     const std::uint64_t body = offset + sizeof chunk_header;
     if (std::memcmp(chunk_header, "data", 4) == 0) {
       if (size > file_size - body) return std::nullopt;
+      layout.data_end = body + size;
       return layout;
     }
     offset = body + size;  // no overflow: body lies within the file, size is below 2^32

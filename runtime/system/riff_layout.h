@@ -4,6 +4,9 @@
 // odd-sized chunk written without its pad byte (common in old recordings,
 // which the decoder then refuses), and a data chunk that claims more bytes
 // than the file holds (a cut file, which the decoder would play in part).
+// The decoder is shown the file only up to the end of its samples: what
+// follows them is nothing a player needs, and a chunk there that claims more
+// than the file holds keeps the decoder reading for minutes.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +19,8 @@ namespace rt {
 struct RiffLayout {
   // File offsets, in order, where a missing pad byte belongs.
   std::vector<std::uint64_t> missing_pads;
+  // The file offset just after the data chunk's last byte.
+  std::uint64_t data_end = 0;
 };
 
 // Reads `size` bytes at `offset`; returns how many it read.

@@ -94,6 +94,17 @@ TEST_F(DiskAudio, AnOddChunkWithoutItsPadByteOrAStrayByteStillPlays) {
   EXPECT_NE(out.find(second), std::string::npos);
 }
 
+// Found by fuzzing: behind the samples, a list whose first entry claims a
+// size near 4 GiB kept the decoder reading for minutes before it returned.
+// Nothing after the samples is needed to play them.
+TEST_F(DiskAudio, WhatFollowsTheSamplesIsNotRead) {
+  const std::string samples = pattern_samples(kMono16, 2205);
+  temp.write("tail.pnn", riff_wave(format_chunk(kMono16) + riff_chunk("data", samples) +
+                                   "LIST\x11\0\0\x4fP\0\xff\xff\xf7\xff\xff\xff"s));
+  EXPECT_TRUE(play("tail.pnn"));
+  EXPECT_NE(played().find(samples), std::string::npos);
+}
+
 TEST_F(DiskAudio, FilesWhoseOpenOrReadWouldBlockAreRefusedAtOnce) {
   const std::filesystem::path fifo = temp.path() / "fifo.pnn";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
