@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <functional>
 #include <new>
+#include <optional>
 
 #include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
@@ -255,6 +256,28 @@ TEST(HeldInput, ClickInAListThatAHeldClickOpenedChoosesTheEntry) {
   settle(form);
   EXPECT_EQ(chosen, std::vector<int>{1});
   EXPECT_FALSE(list->isVisible());
+}
+
+// A handler that blocks keeps its own window answering, whatever other
+// forms were made and ended before.
+TEST(BlockingHook, BelongsToTheFormWhoseHandlerRuns) {
+  Builder player;
+  player.add(ControlType::CommandButton, "cmdPlay", {{"Position", place(0, 0, 375, 375)}, {"TabIndex", std::int16_t{0}}});
+  Form form(player.definition);
+  {
+    const Builder other;
+    const Form gone(other.definition);
+  }
+  bool answered = false;
+  std::optional<bool> answered_while_blocked;
+  form.on("cmdPlay", Event::Click, [&] {
+    QMetaObject::invokeMethod(qApp, [&] { answered = true; }, Qt::QueuedConnection);
+    rt::run_blocking_hook();
+    answered_while_blocked = answered;
+  });
+  form.show();
+  click(*form.client().findChild<QPushButton*>(), {});
+  EXPECT_EQ(answered_while_blocked, true);
 }
 
 TEST_F(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {
