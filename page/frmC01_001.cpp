@@ -23,9 +23,8 @@ struct Binding {
   void (frmC01_001::*handler)();
 };
 
-// Every handled event of the page but the unload, by control name.
+// Every handled event of the page's controls, by control name.
 const std::array kEvents{
-    Binding{"frmC01_001", Event::Load, &frmC01_001::Form_Load},
     Binding{"Image1", Event::Click, &frmC01_001::Image1_Click},
     Binding{"Image2", Event::Click, &frmC01_001::Image2_Click},
     Binding{"Image3", Event::Click, &frmC01_001::Image3_Click},
@@ -76,8 +75,9 @@ void play(std::span<const std::u16string_view> syllables) {
 
 frmC01_001::frmC01_001(rt::forms::Form& form) : form_(form) {
   for (const Binding& binding : kEvents) {
-    form_.on(binding.control, binding.event, [this, handler = binding.handler] { (this->*handler)(); });
+    form_.control(binding.control).on(binding.event, [this, handler = binding.handler] { (this->*handler)(); });
   }
+  form_.on_load([this] { Form_Load(); });
   form_.on_unload([this](std::int16_t& cancel) { Form_Unload(cancel); });
 }
 

@@ -103,11 +103,18 @@ TEST(FormBuild, FailingCallsRaiseTheRuntimesErrors) {
       {"caption from a truth value", [&] { form.control("lblNote").set("Caption", true); }, rt::ErrorNumber::TypeMismatch},
       {"visibility from text", [&] { form.control("imgHidden").set("Visible", u"yes"); }, rt::ErrorNumber::TypeMismatch},
       {"index out of 16 bits", [&] { form.control("cboPick").set("ListIndex", 40000); }, rt::ErrorNumber::Overflow},
-      {"event the control lacks", [&] { form.on("lblNote", Event::Click, [] {}); }, rt::ErrorNumber::PropertyNotFound},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_RUNTIME_ERROR(c.call(), c.expected);
+  }
+  // An event the control does not have.
+  const std::pair<const char*, Event> lacking[] = {
+      {"lblNote", Event::Click}, {"linRule", Event::Click}, {"vscPause", Event::Click},
+      {"cmdGo", Event::Change},  {"mnuExit", Event::Change},
+  };
+  for (const auto& [name, event] : lacking) {
+    EXPECT_RUNTIME_ERROR_NAMING(form.control(name).on(event, [] {}), rt::ErrorNumber::PropertyNotFound, name);
   }
   // A refused write leaves the old value.
   EXPECT_EQ(form.control("lblNote").get("Width"), Variant(1500.0f));
@@ -205,7 +212,7 @@ TEST(FormBuild, KeysOnTheFocusedButtonAndScrollBar) {
   SampleForm sample;
   Form form(sample.definition);
   int presses = 0;
-  form.on("cmdGo", Event::Click, [&] { ++presses; });
+  form.control("cmdGo").on(Event::Click, [&] { ++presses; });
   form.show();
   QApplication::setActiveWindow(&form.window());
   auto* button = form.client().findChild<QPushButton*>();
@@ -249,8 +256,8 @@ TEST(FormBuild, MenuTreeWithSeparatorsAndAccessKeys) {
   Form form(sample.definition);
   int exits = 0;
   int others = 0;
-  form.on("mnuExit", Event::Click, [&] { ++exits; });
-  form.on("mnuOther", Event::Click, [&] { ++others; });
+  form.control("mnuExit").on(Event::Click, [&] { ++exits; });
+  form.control("mnuOther").on(Event::Click, [&] { ++others; });
   form.control("mnuOther").set("Enabled", false);
   form.show();
   QApplication::setActiveWindow(&form.window());
