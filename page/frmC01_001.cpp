@@ -168,7 +168,7 @@ void frmC01_001::cmd003_Click() {
   play(kLine3BeforeComma);
   // The comma holds a longer silence: the usual pause, then this wait.
   const std::int32_t wait = rt::checked_add(basMain::PauseMs, kCommaExtraMs);
-  rt::platform().SleepEx(static_cast<std::uint32_t>(wait), 1);
+  rt::platform().SleepEx(static_cast<std::uint32_t>(wait), basMain::kAlertable);
   play(kLine3AfterComma);
 }
 
@@ -207,7 +207,7 @@ void frmC01_001::mnuH_Index_Click() {
 }
 
 void frmC01_001::start_companion(std::u16string_view program_file) {
-  rt::platform().shell(rt::join(kParentFolder, program_file, kLaunchArgument), rt::WindowStyle::NormalFocus);
+  rt::platform().shell(rt::join(kParentFolder, program_file, basMain::kLaunchArgument), rt::WindowStyle::NormalFocus);
   std::int16_t cancel = 0;
   Form_Unload(cancel);
 }
