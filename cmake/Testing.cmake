@@ -3,12 +3,13 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# c01_test(name SOURCES... LIBS ...): one GoogleTest binary registered with CTest.
+# c01_test(name SOURCES... LIBS ... [PROPERTIES name value...]): one
+# GoogleTest binary registered with CTest, its tests given the properties.
 function(c01_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE c01_options GTest::gtest GTest::gmock GTest::gtest_main ${T_LIBS})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${T_PROPERTIES})
 endfunction()
 
 # c01_fuzz(name SOURCE ... LIBS ... SEEDS folder... [SECONDS n] [MAX_LEN bytes]

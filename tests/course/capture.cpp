@@ -160,10 +160,4 @@ std::vector<std::string> names_of(const std::vector<Heard>& heard) {
   return out;
 }
 
-std::vector<long> silences_of(const std::vector<Heard>& heard) {
-  std::vector<long> out;
-  for (std::size_t i = 1; i < heard.size(); ++i) out.push_back(heard[i].start - heard[i - 1].end);
-  return out;
-}
-
 }  // namespace course_test

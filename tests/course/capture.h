@@ -43,8 +43,7 @@ std::vector<float> read_capture(const std::filesystem::path& file, const DeviceF
 // Every sound of the capture, in order.
 std::vector<Heard> hear(const std::vector<float>& capture, const std::vector<Recording>& recordings);
 
-// Names of the sounds, and the silences between them in samples.
+// Names of the sounds.
 std::vector<std::string> names_of(const std::vector<Heard>& heard);
-std::vector<long> silences_of(const std::vector<Heard>& heard);
 
 }  // namespace course_test

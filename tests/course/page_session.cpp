@@ -35,6 +35,14 @@ std::optional<Point> find_client_origin(const Screenshot& shot, Rect window) {
   return std::nullopt;
 }
 
+// Made beforehand, open to all, so that a page run as another user may
+// write it.
+void make_shared_file(const fs::path& file) {
+  std::ofstream(file).close();
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+}
+
 bool tail_is_quiet(const std::vector<float>& capture, long samples) {
   if (static_cast<long>(capture.size()) < samples) return false;
   for (auto it = capture.end() - samples; it != capture.end(); ++it)
@@ -45,9 +53,7 @@ bool tail_is_quiet(const std::vector<float>& capture, long samples) {
 }  // namespace
 
 std::vector<double> Listening::silences_ms() const {
-  std::vector<double> out;
-  for (long s : silences_of(heard)) out.push_back(static_cast<double>(s) / samples_per_ms);
-  return out;
+  return silences_by_opens(heard, opens, device_samples_per_ms());
 }
 
 int xdotool(const VirtualDisplay& display, const std::vector<std::string>& args) {
@@ -57,16 +63,16 @@ int xdotool(const VirtualDisplay& display, const std::vector<std::string>& args)
 }
 
 PageSession::PageSession(VirtualDisplay& display, const PageStart& start)
-    : display_(display), capture_(start.capture) {
-  // Made beforehand so that a page run as another user may write it.
-  std::ofstream(capture_).close();
-  fs::permissions(capture_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    : display_(display), capture_(start.capture), open_log_(fs::path(start.capture).replace_extension(".opens")) {
+  make_shared_file(capture_);
+  make_shared_file(open_log_);
   std::vector<std::pair<std::string, std::string>> env{{"DISPLAY", display.name()},
                                                        {"QT_QPA_PLATFORM", "xcb"},
                                                        {"WAYLAND_DISPLAY", ""},
                                                        {"SDL_AUDIODRIVER", "disk"},
                                                        {"SDL_DISKAUDIOFILE", capture_.string()},
+                                                       {"LD_PRELOAD", C01_OPEN_STAMP},
+                                                       {"COURSE_TEST_OPEN_LOG", open_log_.string()},
                                                        {"ASAN_OPTIONS", sanitizer_options()}};
   env.insert(env.end(), start.env.begin(), start.env.end());
   page_ = std::make_unique<Child>(ChildOptions{
@@ -157,21 +163,11 @@ Point PageSession::first_menu_head() const {
   return {window_area_.x + 25, (window_area_.y + origin_.y) / 2};
 }
 
-void PageSession::sample_pace() {
-  std::error_code error;
-  const auto bytes = fs::file_size(capture_, error);
-  if (error || bytes == 0) return;
-  PaceSample sample{std::chrono::steady_clock::now(), bytes};
-  if (!first_pace_) first_pace_ = sample;
-  last_pace_ = sample;
-}
-
 Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeout, std::chrono::milliseconds quiet) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   const long quiet_samples = static_cast<long>(static_cast<double>(quiet.count()) * device_samples_per_ms());
   Listening result;
   for (;;) {
-    sample_pace();
     const auto capture = read_capture(capture_, kDevice);
     const bool done_waiting = std::chrono::steady_clock::now() >= deadline;
     if (tail_is_quiet(capture, quiet_samples) || done_waiting) {
@@ -181,14 +177,8 @@ Listening PageSession::listen(std::size_t count, std::chrono::milliseconds timeo
     std::this_thread::sleep_for(50ms);
   }
   heard_count_ = result.heard.size();
-  // The disk driver paces itself with the system's sleep, so its samples run
-  // a little faster or slower than the clock; silences are measured by its pace.
-  result.samples_per_ms = device_samples_per_ms();
-  if (first_pace_ && last_pace_) {
-    const double ms = std::chrono::duration<double, std::milli>(last_pace_->when - first_pace_->when).count();
-    const int frame = SDL_AUDIO_BITSIZE(kDevice.format) / 8 * kDevice.channels;
-    if (ms >= 1000) result.samples_per_ms = static_cast<double>(last_pace_->bytes - first_pace_->bytes) / frame / ms;
-  }
+  // Read after the capture: every sound in it was opened before it sounded.
+  result.opens = read_open_log(open_log_);
   return result;
 }
 

@@ -4,7 +4,6 @@
 // looked at through screenshots and heard through the capture.
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "tests/course/capture.h"
+#include "tests/course/open_log.h"
 #include "tests/course/process.h"
 #include "tests/course/x_session.h"
 
@@ -26,12 +26,14 @@ struct PageStart {
   std::vector<std::pair<std::string, std::string>> env = {};  // more for the page's environment
 };
 
-// The sounds heard so far, and how the capture relates to the clock.
+// The sounds heard so far, and the page's opens of its recordings.
 struct Listening {
   std::vector<Heard> heard;
-  double samples_per_ms = 0;  // the capture's measured pace
+  std::vector<Opened> opens;
 
   std::vector<std::string> names() const { return names_of(heard); }
+  // The silence after each sound but the last, by the page's own clock
+  // (see silences_by_opens).
   std::vector<double> silences_ms() const;
 };
 
@@ -68,28 +70,22 @@ class PageSession {
   Point first_menu_head() const;
 
   // Waits until `count` sounds have been heard and the capture has been
-  // silent for `quiet` after the last; the sounds heard, however many.
+  // silent for `quiet` after the last; the sounds heard, however many, and
+  // the opens that played them.
   Listening listen(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(30),
                    std::chrono::milliseconds quiet = std::chrono::milliseconds(200));
   // How many sounds the last listen() heard.
   std::size_t heard_count() const { return heard_count_; }
 
  private:
-  void sample_pace();
-
   VirtualDisplay& display_;
   std::filesystem::path capture_;
+  std::filesystem::path open_log_;  // written by the open_stamp library inside the page
   std::unique_ptr<Child> page_;
   Window window_ = 0;
   Point origin_;
   Rect window_area_;
   std::size_t heard_count_ = 0;
-  // Two readings of the capture's size and the clock, to measure its pace.
-  struct PaceSample {
-    std::chrono::steady_clock::time_point when;
-    std::uintmax_t bytes;
-  };
-  std::optional<PaceSample> first_pace_, last_pace_;
 };
 
 // xdotool with the display set.

@@ -36,9 +36,7 @@ class LivePageTest : public ::testing::Test {
   void click_card(std::string_view name) { page().click(layout::centre(layout::card(name).rect)); }
 
   // Runs `action` and checks that it plays `names` with `silences` between
-  // them. The names must be right at once. The silences are measured on a
-  // loaded machine, where the page or the sound thread may be held up for a
-  // moment: a run whose silences miss is played again, up to three runs.
+  // them, timed by the page's own clock (see expect_silences).
   void expect_played(const std::function<void()>& action, const std::vector<std::string>& names,
                      const std::vector<double>& silences,
                      std::chrono::milliseconds quiet = std::chrono::milliseconds(1200));
@@ -57,10 +55,8 @@ double shown_share(const Screenshot& shot, Point at, const rt::pictures::Pixels&
 bool panel_shown(const PageSession& page, const Screenshot& shot, std::size_t entry);
 inline constexpr std::size_t kPanelCount = 4;
 
-// Whether silences in ms match their expected lengths, with room for a device
-// period or two, for the unsteady pace of the disk driver and for the page's
-// own work; and the same as a check.
-bool silences_match(const std::vector<double>& measured, const std::vector<double>& expected);
+// Checks silences in ms against their expected lengths: none shorter (give
+// or take a device period), none longer than a busy machine makes them.
 void expect_silences(const std::vector<double>& measured, const std::vector<double>& expected);
 
 }  // namespace course_test

@@ -36,8 +36,7 @@ namespace {
     }
   }
   if (o.as_nobody && geteuid() == 0) {
-    uid_t id = nobody_uid();
-    if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(126);
+    if (setgroups(0, nullptr) != 0 || setgid(nobody_gid()) != 0 || setuid(nobody_uid()) != 0) _exit(126);
   }
   std::vector<char*> args;
   for (const auto& a : o.argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -57,6 +56,11 @@ int decode_status(int raw) {
 uid_t nobody_uid() {
   const passwd* entry = getpwnam("nobody");
   return entry != nullptr ? entry->pw_uid : 65534;
+}
+
+gid_t nobody_gid() {
+  const passwd* entry = getpwnam("nobody");
+  return entry != nullptr ? entry->pw_gid : 65534;
 }
 
 Child::Child(const ChildOptions& options) {

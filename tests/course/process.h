@@ -48,7 +48,9 @@ class Child {
 int run_tool(const std::vector<std::string>& argv,
              const std::vector<std::pair<std::string, std::string>>& env = {});
 
-// The user id of "nobody", for a child that must not read what root reads.
+// The user and group ids of "nobody", for a child that must not read what
+// root reads.
 uid_t nobody_uid();
+gid_t nobody_gid();
 
 }  // namespace course_test
