@@ -35,8 +35,8 @@ class Control {
   void set(std::string_view property, const Variant& value);
   Variant call(std::string_view method, std::span<const Variant> arguments = {});
 
-  // Runs the handler, through the form's dispatcher, on each of that event;
-  // raises 438 for an event the control does not have.
+  // Runs the handler, through the form's dispatcher, each time the event
+  // happens; raises 438 for an event the control does not have.
   void on(Event event, std::function<void()> handler);
 
   // Done by the form for every control and menu entry it makes; the
