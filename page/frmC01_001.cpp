@@ -4,7 +4,6 @@
 #include <span>
 #include <string_view>
 
-#include "page/lesson_tables.h"
 #include "runtime/core/arithmetic.h"
 #include "runtime/core/number_text.h"
 #include "runtime/core/text.h"
@@ -23,9 +22,8 @@ struct Binding {
   void (frmC01_001::*handler)();
 };
 
-// Every handled event of the page but the unload, by control name.
+// Every handled event of the page's controls, by control name.
 const std::array kEvents{
-    Binding{"frmC01_001", Event::Load, &frmC01_001::Form_Load},
     Binding{"Image1", Event::Click, &frmC01_001::Image1_Click},
     Binding{"Image2", Event::Click, &frmC01_001::Image2_Click},
     Binding{"Image3", Event::Click, &frmC01_001::Image3_Click},
@@ -74,10 +72,23 @@ void play(std::span<const std::u16string_view> syllables) {
 
 }  // namespace
 
-frmC01_001::frmC01_001(rt::forms::Form& form) : form_(form) {
-  for (const Binding& binding : kEvents) {
-    form_.on(binding.control, binding.event, [this, handler = binding.handler] { (this->*handler)(); });
+frmC01_001::frmC01_001(rt::forms::Form& form)
+    : form_(form),
+      lblTitle_(form.control("lblTitle")),
+      lblT01_(form.control("lblT01")),
+      lblK_(form.control("lblK")),
+      lblTime_(form.control("lblTime")),
+      combo001_(form.control("combo001")),
+      vscTime_(form.control("vscTime")),
+      imgKpinin_(form.control(kUnlistedPanel)) {
+  for (std::size_t i = 0; i < kPanels.size(); ++i) panels_[i] = &form.control(kPanels[i].picture);
+  for (std::size_t i = 0; i < kCompanionEntries.size(); ++i) {
+    companion_entries_[i] = &form.control(kCompanionEntries[i]);
   }
+  for (const Binding& binding : kEvents) {
+    form.control(binding.control).on(binding.event, [this, handler = binding.handler] { (this->*handler)(); });
+  }
+  form_.on_load([this] { Form_Load(); });
   form_.on_unload([this](std::int16_t& cancel) { Form_Unload(cancel); });
 }
 
@@ -96,23 +107,23 @@ void frmC01_001::InitWindow() {
   form_.set("Left", 0.0f);
   form_.set("Height", 11100.0f);
   form_.set("Width", 15360.0f);
-  form_.control("lblTitle").set("Width", form_.get("Width"));
+  lblTitle_.set("Width", form_.get("Width"));
   basMain::PauseMs = 100;
-  for (const std::string_view entry : kCompanionEntries) form_.control(entry).set("Enabled", false);
+  for (rt::forms::Control* entry : companion_entries_) entry->set("Enabled", false);
   form_.set("Caption", kWindowCaption);
 }
 
 void frmC01_001::InitPanels() {
-  rt::forms::Control& chooser = form_.control("combo001");
   for (const PanelRow& panel : kPanels) {
     const Variant item = std::u16string(panel.entry);
-    chooser.call("AddItem", {&item, 1});
+    combo001_.call("AddItem", {&item, 1});
   }
-  const float height = rt::checked_add(form_.control("imgK1").get("Height").to_float(), kFrameMargin);
-  form_.control("lblK").set("Height", height);
-  chooser.set("ToolTipText", kChooserTip);
-  chooser.set("ListIndex", std::int16_t{0});
-  form_.control("lblT01").set("Caption", form_.get("Caption"));
+  const rt::forms::Control& imgK1 = *panels_[0];
+  const float height = rt::checked_add(imgK1.get("Height").to_float(), kFrameMargin);
+  lblK_.set("Height", height);
+  combo001_.set("ToolTipText", kChooserTip);
+  combo001_.set("ListIndex", std::int16_t{0});
+  lblT01_.set("Caption", form_.get("Caption"));
 }
 
 void frmC01_001::Form_Unload(std::int16_t& /*Cancel*/) { rt::platform().end_program(); }
@@ -157,7 +168,7 @@ void frmC01_001::cmd003_Click() {
   play(kLine3BeforeComma);
   // The comma holds a longer silence: the usual pause, then this wait.
   const std::int32_t wait = rt::checked_add(basMain::PauseMs, kCommaExtraMs);
-  rt::platform().SleepEx(static_cast<std::uint32_t>(wait), 1);
+  rt::platform().SleepEx(static_cast<std::uint32_t>(wait), basMain::kAlertable);
   play(kLine3AfterComma);
 }
 
@@ -166,20 +177,20 @@ void frmC01_001::cmd004_Click() { play(kLine4); }
 // Explanation panels
 
 void frmC01_001::combo001_Click() {
-  const std::int16_t index = form_.control("combo001").get("ListIndex").to_int16();
-  if (index < 0 || index >= static_cast<std::int16_t>(kPanels.size())) return;
-  const std::string_view shown = kPanels[static_cast<size_t>(index)].picture;
-  const float height = rt::checked_add(form_.control(shown).get("Height").to_float(), kFrameMargin);
-  form_.control("lblK").set("Height", height);
-  for (const PanelRow& panel : kPanels) form_.control(panel.picture).set("Visible", panel.picture == shown);
-  form_.control(kUnlistedPanel).set("Visible", false);
+  const std::int16_t index = combo001_.get("ListIndex").to_int16();
+  if (index < 0 || index >= static_cast<std::int16_t>(panels_.size())) return;
+  const rt::forms::Control* shown = panels_[static_cast<size_t>(index)];
+  const float height = rt::checked_add(shown->get("Height").to_float(), kFrameMargin);
+  lblK_.set("Height", height);
+  for (rt::forms::Control* panel : panels_) panel->set("Visible", panel == shown);
+  imgKpinin_.set("Visible", false);
 }
 
 // Pause setting
 
 void frmC01_001::vscTime_Change() {
-  basMain::PauseMs = form_.control("vscTime").get("Value").to_int16();
-  form_.control("lblTime").set("Caption", rt::join(rt::text_from_i4(basMain::PauseMs), u"/ms"));
+  basMain::PauseMs = vscTime_.get("Value").to_int16();
+  lblTime_.set("Caption", rt::join(rt::text_from_i4(basMain::PauseMs), u"/ms"));
 }
 
 // Menu commands
@@ -196,7 +207,7 @@ void frmC01_001::mnuH_Index_Click() {
 }
 
 void frmC01_001::start_companion(std::u16string_view program_file) {
-  rt::platform().shell(rt::join(kParentFolder, program_file, kLaunchArgument), rt::WindowStyle::NormalFocus);
+  rt::platform().shell(rt::join(kParentFolder, program_file, basMain::kLaunchArgument), rt::WindowStyle::NormalFocus);
   std::int16_t cancel = 0;
   Form_Unload(cancel);
 }

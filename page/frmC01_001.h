@@ -3,15 +3,19 @@
 // buttons, chooser, scroll bar and menus, and the navigation procedures of
 // the class that nothing on the page reaches.
 
+#include <array>
 #include <cstdint>
 
+#include "page/lesson_tables.h"
 #include "runtime/forms/form.h"
 
 namespace page {
 
 class frmC01_001 {
  public:
-  // Wires every handled event of the form to its procedure.
+  // Binds the controls and menu entries the procedures use and wires every
+  // handled event to its procedure; raises 438 naming a control the window
+  // lacks.
   explicit frmC01_001(rt::forms::Form& form);
 
   void Form_Load();
@@ -78,6 +82,15 @@ class frmC01_001 {
   void start_companion(std::u16string_view program_file);
 
   rt::forms::Form& form_;
+  rt::forms::Control& lblTitle_;
+  rt::forms::Control& lblT01_;
+  rt::forms::Control& lblK_;
+  rt::forms::Control& lblTime_;
+  rt::forms::Control& combo001_;
+  rt::forms::Control& vscTime_;
+  std::array<rt::forms::Control*, kPanels.size()> panels_{};  // in the chooser's order
+  rt::forms::Control& imgKpinin_;
+  std::array<rt::forms::Control*, kCompanionEntries.size()> companion_entries_{};
 };
 
 }  // namespace page

@@ -47,8 +47,7 @@ inline constexpr std::u16string_view kWindowCaption = u"Velquor";
 // The View menu's entries that start companion programs: off in this page.
 inline constexpr std::array<std::string_view, 5> kCompanionEntries{
     "mnuV_Main", "mnuV_pin1", "mnuV_pin2", "mnuV_pin3", "mnuV_free"};
-// A companion program lies in the parent folder and gets the launch token.
+// A companion program lies in the parent folder.
 inline constexpr std::u16string_view kParentFolder = u"..";
-inline constexpr std::u16string_view kLaunchArgument = u" qevo";
 
 }  // namespace page

@@ -17,10 +17,8 @@ std::int32_t PauseMs = 0;
 namespace {
 
 constexpr std::uint32_t kNoDefaultSound = 2;  // synchronous, no fallback sound
-constexpr std::int32_t kAlertable = 1;
 constexpr std::uint32_t kSystemFolderBuffer = 145;
 constexpr std::uint32_t kHelpContents = 11;
-constexpr std::u16string_view kLaunchToken = u" qevo";
 
 // Each neighbour: which part of the title is stepped, by how much, and how
 // the stepped number is written.
@@ -55,7 +53,7 @@ std::optional<std::int32_t> PlaySyllable(std::u16string name) {
   std::optional<std::int32_t> result;
   std::u16string path;
   try {
-    path = rt::join(rt::join(rt::join(u"..", u"\\pnn\\"), name), u".pnn");
+    path = rt::join(u"..", u"\\pnn\\", name, u".pnn");
   } catch (const std::exception&) {
   }
   try {
@@ -74,7 +72,7 @@ void JumpToPage(std::int32_t step) {
   const std::u16string lesson_text = rt::mid(rt::platform().title(), 2, 2);
   const std::u16string page_text = rt::mid(rt::platform().title(), 5, 3);
   const std::u16string command =
-      rt::join(folder_text, page_name(step, lesson_text, page_text), u".EXE", kLaunchToken);
+      rt::join(folder_text, page_name(step, lesson_text, page_text), u".EXE", kLaunchArgument);
   rt::platform().shell(command, rt::WindowStyle::Hidden);
 }
 
@@ -90,12 +88,12 @@ std::u16string GetSysDir() {
 
 void OpenVolumeControl() {
   const std::u16string drive_root = rt::mid(GetSysDir(), 1, 3);
-  const std::u16string command = rt::join(rt::join(drive_root, u"Windows\\"), u"Sndvol32.exe");
+  const std::u16string command = rt::join(drive_root, u"Windows\\", u"Sndvol32.exe");
   rt::platform().shell(command, rt::WindowStyle::NormalNoFocus);
 }
 
 std::optional<std::int32_t> OpenHelpContents(std::u16string windowText, std::int32_t data) {
-  const std::string help_path = rt::to_cp932(rt::join(rt::join(u"..", u"\\help\\"), u"Quorri.hlp"));
+  const std::string help_path = rt::to_cp932(rt::join(u"..", u"\\help\\", u"Quorri.hlp"));
   const std::int32_t window = rt::text_to_i4(windowText);
   rt::platform().WinHelpA(window, help_path, kHelpContents, data);
   return std::nullopt;

@@ -6,12 +6,20 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace basMain {
 
 // Milliseconds of silence after every played syllable. 0 until the page
 // loads; the page sets it to 100 and then follows the pause scroll bar.
 extern std::int32_t PauseMs;
+
+// One blank and LaunchToken: the whole argument text of every page or
+// companion program the course starts.
+inline constexpr std::u16string_view kLaunchArgument = u" qevo";
+
+// SleepEx's alertable flag: every wait of the course is alertable.
+inline constexpr std::int32_t kAlertable = 1;
 
 // Plays ..\pnn\<name>.pnn, then waits PauseMs. Never raises: empty when the
 // play step itself failed, else the sound call's result (nonzero: played).

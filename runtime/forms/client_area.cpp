@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <vector>
 
 #include "runtime/forms/windowless.h"
 
@@ -20,6 +21,11 @@ void ClientArea::set_background(const QColor& colour, const QImage& picture) {
   colour_ = colour;
   picture_ = picture;
   update();
+}
+
+void ClientArea::remove(const Windowless& control) {
+  std::erase(controls_, &control);
+  if (pressed_ == &control) pressed_ = nullptr;
 }
 
 Windowless* ClientArea::hit(QPoint point) const {

@@ -19,6 +19,7 @@ class ClientArea final : public QWidget {
   void set_background(const QColor& colour, const QImage& picture);
   // In stream order: each one added lies behind those added before it.
   void add(Windowless& control) { controls_.push_back(&control); }
+  void remove(const Windowless& control);
   // The front-most shown control that takes the mouse at that point.
   Windowless* hit(QPoint point) const;
 

@@ -1,8 +1,9 @@
 #pragma once
 // A control of a form, reached by its name: its properties are read and
-// written by name, its methods called by name. Every failure raises the
-// run-time error the forms runtime would raise (unknown name 438, a value the
-// property refuses 380, a value of the wrong kind 13).
+// written by name, its methods called by name, and each kind of control
+// connects the events it has. Every failure raises the run-time error the
+// forms runtime would raise (unknown name or event 438, a value the property
+// refuses 380, a value of the wrong kind 13).
 
 #include <functional>
 #include <span>
@@ -10,9 +11,14 @@
 #include <string_view>
 
 #include "runtime/definition/model.h"
+#include "runtime/forms/event.h"
 #include "runtime/forms/variant.h"
 
+class QWidget;
+
 namespace rt::forms {
+
+class Dispatcher;
 
 class Control {
  public:
@@ -25,12 +31,20 @@ class Control {
   definition::ControlType type() const { return type_; }
 
   Variant get(std::string_view property) const { return get_property(property); }
+  // A write that ran a handler which ended the program stops its caller too.
   void set(std::string_view property, const Variant& value);
   Variant call(std::string_view method, std::span<const Variant> arguments = {});
 
-  // Called after a write that may have run an event handler of its own (a
-  // value change); lets the form stop the caller once the program has ended.
-  void set_after_write(std::function<void()> check) { after_write_ = std::move(check); }
+  // Runs the handler, through the form's dispatcher, each time the event
+  // happens; raises 438 for an event the control does not have.
+  void on(Event event, std::function<void()> handler);
+
+  // Done by the form for every control and menu entry it makes; the
+  // window's own properties, which run no handler, go without.
+  void attach(Dispatcher& dispatcher) { dispatcher_ = &dispatcher; }
+
+  // The widget of a control with a window of its own; none for the others.
+  virtual QWidget* own_window() const { return nullptr; }
 
   [[noreturn]] void unknown_member(std::string_view member) const;
 
@@ -38,11 +52,14 @@ class Control {
   virtual Variant get_property(std::string_view property) const = 0;
   virtual void set_property(std::string_view property, const Variant& value) = 0;
   virtual Variant call_method(std::string_view method, std::span<const Variant> arguments);
+  // Connects one of the control's own events; the base has none.
+  virtual void connect(Event event, std::function<void()> handler);
+  [[noreturn]] void no_such_event() const;
 
  private:
   std::string name_;
   definition::ControlType type_;
-  std::function<void()> after_write_;
+  Dispatcher* dispatcher_ = nullptr;
 };
 
 // A property table row: the name, its reader, and its writer (none: read only).

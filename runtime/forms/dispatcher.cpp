@@ -86,13 +86,9 @@ QObject* owner_of(QObject* receiver) {
 
 }  // namespace
 
-Dispatcher::Dispatcher(QWidget& window) : window_(window) {
-  qApp->installEventFilter(this);
-  // A blocking sound or wait keeps the window painted and its input held.
-  set_blocking_hook([] { QCoreApplication::processEvents(); });
-}
+Dispatcher::Dispatcher(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
 
-Dispatcher::~Dispatcher() { set_blocking_hook({}); }
+Dispatcher::~Dispatcher() = default;
 
 Outcome Dispatcher::run(const std::function<void()>& handler) {
   if (ended_) return Outcome::Ended;
@@ -100,6 +96,9 @@ Outcome Dispatcher::run(const std::function<void()>& handler) {
   std::optional<QString> internal_error;
   ++depth_;
   try {
+    // While the handler runs, a blocking sound or wait keeps the window painted
+    // and its input held; another form's hook is back once it returns.
+    const ScopedBlockingHook answering([] { QCoreApplication::processEvents(); });
     handler();
   } catch (const RuntimeError& failure) {
     error = failure;

@@ -1,7 +1,8 @@
 #pragma once
 // A window built from a stored definition: the window itself, its controls
-// in stream order (the first in front) and its menu tree. Handlers are wired
-// to events by control name; properties are read and written by name.
+// in stream order (the first in front) and its menu tree. Controls and menu
+// entries are reached by name, and each connects its own events; the
+// window's properties are read and written by name.
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/variant.h"
 
+class QFont;
 class QMenuBar;
 class QWidget;
 
@@ -24,12 +26,7 @@ class ClientArea;
 class Dispatcher;
 class FormWindow;
 class PictureCache;
-
-enum class Event {
-  Load,    // the window: once, from load()
-  Click,   // an image, a command button, a combo box (an entry chosen), a menu entry
-  Change,  // a scroll bar: any change of its value
-};
+class WindowProperties;
 
 class Form {
  public:
@@ -43,7 +40,7 @@ class Form {
 
   const std::string& name() const { return name_; }
 
-  // A control or menu entry by name; raises 438 for a name the form lacks.
+  // A control or menu entry by name; raises 438 naming it for a name the form lacks.
   Control& control(std::string_view name) const;
 
   // The window's own properties: Caption, hWnd (read only), and Left, Top,
@@ -51,9 +48,8 @@ class Form {
   Variant get(std::string_view property) const;
   void set(std::string_view property, const Variant& value);
 
-  // Wires a handler; raises 438 for a control that lacks the event. The
-  // window's load event is wired under the window's own name.
-  void on(std::string_view control, Event event, std::function<void()> handler);
+  // The load handler, run once by load().
+  void on_load(std::function<void()> handler);
   // The unload handler, run when the window is asked to close; a cancel
   // value left nonzero keeps the window open.
   void on_unload(std::function<void(std::int16_t& cancel)> handler);
@@ -71,11 +67,19 @@ class Form {
   bool idle() const;
 
  private:
-  class WindowProperties;
-
-  void add_control(std::unique_ptr<Control> control);
+  // The steps of building, in their order.
+  void prefetch_pictures(const definition::Picture* background, const std::vector<definition::Record>& controls);
+  void set_window_flags(bool fixed);
+  void set_icon(const definition::Record& record);
+  void add_controls(const std::vector<definition::Record>& controls, const QFont& form_font);
+  void stack_windowed_controls();
+  void set_tab_order(const std::vector<definition::Record>& controls);
   template <class Container>
   void add_menu_entries(Container& container, const std::vector<definition::MenuEntry>& entries);
+  void set_background(const definition::Picture* background);
+  void set_geometry(const definition::Record& record, bool fixed);
+
+  void add_control(std::unique_ptr<Control> control);
   bool close_requested();
 
   std::string name_;

@@ -5,7 +5,8 @@ namespace rt::forms {
 MenuControl::MenuControl(const definition::Record& record, QAction& action)
     : PropertiesByName(record.name, record.type), action_(action) {}
 
-void MenuControl::on_click(std::function<void()> handler) {
+void MenuControl::connect(Event event, std::function<void()> handler) {
+  if (event != Event::Click) no_such_event();
   QObject::connect(&action_, &QAction::triggered, &action_, [handler = std::move(handler)] { handler(); });
 }
 

@@ -13,12 +13,14 @@ class MenuControl final : public PropertiesByName<MenuControl, Control> {
  public:
   // The action that shows the entry: a submenu's own action for a head.
   MenuControl(const definition::Record& record, QAction& action);
-  void on_click(std::function<void()> handler);
 
   Variant Caption() const;
   void set_Caption(const Variant& value);
   Variant Enabled() const;
   void set_Enabled(const Variant& value);
+
+ protected:
+  void connect(Event event, std::function<void()> handler) override;
 
  private:
   friend PropertiesByName;

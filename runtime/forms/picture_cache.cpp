@@ -12,11 +12,11 @@ namespace {
 // Below this a picture decodes faster than a thread starts.
 constexpr std::size_t kPrefetchBytes = 16 * 1024;
 
-std::size_t key_of(definition::Bytes file) {
+}  // namespace
+
+std::size_t PictureCache::hash_of(definition::Bytes file) {
   return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
 }
-
-}  // namespace
 
 PictureCache::Entry* PictureCache::find(definition::Bytes file, std::size_t key) {
   const auto [first, last] = entries_.equal_range(key);
@@ -28,7 +28,7 @@ PictureCache::Entry* PictureCache::find(definition::Bytes file, std::size_t key)
 
 void PictureCache::prefetch(const definition::Picture& picture, std::string_view owner) {
   if (picture.file.size() < kPrefetchBytes) return;
-  const std::size_t key = key_of(picture.file);
+  const std::size_t key = hash_(picture.file);
   if (find(picture.file, key) != nullptr) return;
   // The worker reads only the stored bytes; a failure waits in the future for image().
   std::shared_future<QImage> decoded =
@@ -37,12 +37,12 @@ void PictureCache::prefetch(const definition::Picture& picture, std::string_view
 }
 
 QImage PictureCache::image(const definition::Picture& picture, std::string_view owner) {
-  const std::size_t key = key_of(picture.file);
+  const std::size_t key = hash_(picture.file);
   if (Entry* entry = find(picture.file, key)) return entry->image.get();
   std::promise<QImage> decoded;
   decoded.set_value(to_qimage(picture, owner));
-  entries_.emplace(key, Entry{picture.file, decoded.get_future().share()});
-  return entries_.find(key)->second.image.get();
+  // The entry just made: a lookup by key could find another picture filed under it.
+  return entries_.emplace(key, Entry{picture.file, decoded.get_future().share()})->second.image.get();
 }
 
 }  // namespace rt::forms

@@ -16,6 +16,13 @@ namespace rt::forms {
 
 class PictureCache {
  public:
+  // The key pictures are filed under; copies share one, and so may pictures
+  // that differ.
+  using Hash = std::size_t (*)(definition::Bytes file);
+  static std::size_t hash_of(definition::Bytes file);
+
+  explicit PictureCache(Hash hash = hash_of) : hash_(hash) {}
+
   // Starts decoding the picture if it is large and not yet known.
   void prefetch(const definition::Picture& picture, std::string_view owner);
   // Raises InvalidPropertyValue naming the owner when the picture cannot be decoded.
@@ -27,6 +34,7 @@ class PictureCache {
     std::shared_future<QImage> image;
   };
   Entry* find(definition::Bytes file, std::size_t key);
+  Hash hash_;
   std::unordered_multimap<std::size_t, Entry> entries_;
 };
 

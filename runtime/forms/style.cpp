@@ -14,21 +14,33 @@
 namespace rt::forms {
 namespace {
 
-struct SystemColour {
-  std::uint8_t index;
-  QRgb rgb;
-};
-
-// The system colours the stored controls name or default to, with the
-// values of the classic Windows scheme.
-constexpr std::array kSystemColours{
-    SystemColour{5, qRgb(255, 255, 255)},   // window background
-    SystemColour{8, qRgb(0, 0, 0)},         // window text
-    SystemColour{9, qRgb(255, 255, 255)},   // caption text
-    SystemColour{13, qRgb(0, 0, 128)},      // highlight
-    SystemColour{14, qRgb(255, 255, 255)},  // highlight text
-    SystemColour{15, qRgb(192, 192, 192)},  // button face
-    SystemColour{18, qRgb(0, 0, 0)},        // button text
+// The system colours by index, with the values of the classic Windows scheme.
+constexpr std::array<QRgb, 25> kSystemColours{
+    qRgb(192, 192, 192),  // 0 scroll bar
+    qRgb(0, 128, 128),    // 1 desktop
+    qRgb(0, 0, 128),      // 2 active caption
+    qRgb(128, 128, 128),  // 3 inactive caption
+    qRgb(192, 192, 192),  // 4 menu
+    qRgb(255, 255, 255),  // 5 window background
+    qRgb(0, 0, 0),        // 6 window frame
+    qRgb(0, 0, 0),        // 7 menu text
+    qRgb(0, 0, 0),        // 8 window text
+    qRgb(255, 255, 255),  // 9 caption text
+    qRgb(192, 192, 192),  // 10 active border
+    qRgb(192, 192, 192),  // 11 inactive border
+    qRgb(128, 128, 128),  // 12 application workspace
+    qRgb(0, 0, 128),      // 13 highlight
+    qRgb(255, 255, 255),  // 14 highlight text
+    qRgb(192, 192, 192),  // 15 button face
+    qRgb(128, 128, 128),  // 16 button shadow
+    qRgb(128, 128, 128),  // 17 grey text
+    qRgb(0, 0, 0),        // 18 button text
+    qRgb(192, 192, 192),  // 19 inactive caption text
+    qRgb(255, 255, 255),  // 20 button highlight
+    qRgb(0, 0, 0),        // 21 dark shadow
+    qRgb(192, 192, 192),  // 22 light edge
+    qRgb(0, 0, 0),        // 23 tooltip text
+    qRgb(255, 255, 225),  // 24 tooltip background
 };
 
 // The platform's Japanese faces and the installed fonts that stand in for them.
@@ -48,10 +60,11 @@ QRect to_pixels(float left, float top, float width, float height) {
 
 QColor to_qcolor(definition::Colour colour) {
   if (!colour.is_system()) return QColor(colour.red(), colour.green(), colour.blue());
-  for (const SystemColour& entry : kSystemColours) {
-    if (entry.index == colour.system_index()) return QColor(entry.rgb);
+  const std::uint8_t index = colour.system_index();
+  if (index >= kSystemColours.size()) {
+    raise(ErrorNumber::InvalidPropertyValue, "システムカラー " + std::to_string(index) + " はありません");
   }
-  return QColor(Qt::black);
+  return QColor(kSystemColours[index]);
 }
 
 QFont to_qfont(const definition::Font& font) {

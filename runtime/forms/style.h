@@ -17,7 +17,8 @@ inline constexpr float kTwipsPerPixel = 15.0f;
 int to_pixels(float twips);
 QRect to_pixels(float left, float top, float width, float height);
 
-// A fixed colour, or a system colour of the classic Windows scheme.
+// A fixed colour, or a system colour of the classic Windows scheme; raises
+// InvalidPropertyValue for a system colour the scheme lacks.
 QColor to_qcolor(definition::Colour colour);
 
 // The stored face mapped to an installed substitute; points at 96 dpi.

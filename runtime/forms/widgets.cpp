@@ -50,7 +50,8 @@ ButtonControl::ButtonControl(const definition::Record& record, ClientArea& area,
   }
 }
 
-void ButtonControl::on_click(std::function<void()> handler) {
+void ButtonControl::connect(Event event, std::function<void()> handler) {
+  if (event != Event::Click) no_such_event();
   QObject::connect(button_, &QPushButton::clicked, button_, [handler = std::move(handler)] { handler(); });
 }
 
@@ -69,7 +70,8 @@ ComboControl::ComboControl(const definition::Record& record, ClientArea& area, c
   combo_->setFont(font != nullptr ? to_qfont(*font) : form_font);
 }
 
-void ComboControl::on_click(std::function<void()> handler) {
+void ComboControl::connect(Event event, std::function<void()> handler) {
+  if (event != Event::Click) no_such_event();
   QObject::connect(combo_, &QComboBox::activated, combo_, [handler = std::move(handler)](int) { handler(); });
 }
 
@@ -119,7 +121,8 @@ ScrollControl::ScrollControl(const definition::Record& record, ClientArea& area)
   bar_->setValue(stored_or<std::int16_t>(record, "Value", 0));
 }
 
-void ScrollControl::on_change(std::function<void()> handler) {
+void ScrollControl::connect(Event event, std::function<void()> handler) {
+  if (event != Event::Change) no_such_event();
   QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [handler = std::move(handler)](int) { handler(); });
 }
 

@@ -22,6 +22,7 @@ class WidgetControl : public Placed<Control> {
  public:
   WidgetControl(const definition::Record& record, QWidget& widget);
   QWidget& widget() const { return widget_; }
+  QWidget* own_window() const override { return &widget_; }
 
  protected:
   void placed() override;
@@ -33,10 +34,12 @@ class WidgetControl : public Placed<Control> {
 class ButtonControl final : public PropertiesByName<ButtonControl, WidgetControl> {
  public:
   ButtonControl(const definition::Record& record, ClientArea& area, PictureCache& pictures);
-  void on_click(std::function<void()> handler);
 
   Variant ToolTipText() const;
   void set_ToolTipText(const Variant& value);
+
+ protected:
+  void connect(Event event, std::function<void()> handler) override;
 
  private:
   friend PropertiesByName;
@@ -47,8 +50,6 @@ class ButtonControl final : public PropertiesByName<ButtonControl, WidgetControl
 class ComboControl final : public PropertiesByName<ComboControl, WidgetControl> {
  public:
   ComboControl(const definition::Record& record, ClientArea& area, const QFont& form_font);
-  // A choice of an entry by the learner (not a write of ListIndex).
-  void on_click(std::function<void()> handler);
 
   Variant ListIndex() const;
   void set_ListIndex(const Variant& value);
@@ -59,6 +60,8 @@ class ComboControl final : public PropertiesByName<ComboControl, WidgetControl> 
  protected:
   // AddItem(text [, index]) and List(index).
   Variant call_method(std::string_view method, std::span<const Variant> arguments) override;
+  // Click: a choice of an entry by the learner (not a write of ListIndex).
+  void connect(Event event, std::function<void()> handler) override;
 
  private:
   friend PropertiesByName;
@@ -69,8 +72,6 @@ class ComboControl final : public PropertiesByName<ComboControl, WidgetControl> 
 class ScrollControl final : public PropertiesByName<ScrollControl, WidgetControl> {
  public:
   ScrollControl(const definition::Record& record, ClientArea& area);
-  // Any change of the value, by the learner or by a write.
-  void on_change(std::function<void()> handler);
 
   Variant Value() const;
   void set_Value(const Variant& value);
@@ -82,6 +83,10 @@ class ScrollControl final : public PropertiesByName<ScrollControl, WidgetControl
   void set_SmallChange(const Variant& value);
   Variant LargeChange() const;
   void set_LargeChange(const Variant& value);
+
+ protected:
+  // Change: any change of the value, by the learner or by a write.
+  void connect(Event event, std::function<void()> handler) override;
 
  private:
   friend PropertiesByName;

@@ -32,6 +32,13 @@ int to_qt_alignment(std::uint8_t stored) {
 
 }  // namespace
 
+Windowless::Windowless(const definition::Record& record, ClientArea& area)
+    : Control(record.name, record.type), area_(area) {
+  area_.add(*this);
+}
+
+Windowless::~Windowless() { area_.remove(*this); }
+
 void Windowless::repaint() {
   const QRect now = shown() ? bounds() : QRect();
   area_.update(painted_ ? now.united(*painted_) : now);
@@ -124,6 +131,11 @@ void ImageControl::set_Visible(const Variant& value) {
 
 void ImageControl::decode_picture() {
   picture_ = stored_picture_ != nullptr ? pictures_.image(*stored_picture_, name()) : QImage();
+}
+
+void ImageControl::connect(Event event, std::function<void()> handler) {
+  if (event != Event::Click) no_such_event();
+  on_click_ = std::move(handler);
 }
 
 const std::array<PropertyRow<ImageControl>, 1> ImageControl::kRows{{

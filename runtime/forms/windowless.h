@@ -1,6 +1,7 @@
 #pragma once
-// Controls without a window of their own (labels, images, lines): the client
-// area draws them back to front and hit-tests them front to back.
+// Controls without a window of their own (labels, images, lines): each
+// stands in the client area from its making, behind those made before it;
+// the area draws them back to front and hit-tests them front to back.
 
 #include <QCursor>
 #include <QFont>
@@ -22,8 +23,8 @@ class PictureCache;
 
 class Windowless : public Control {
  public:
-  Windowless(const definition::Record& record, ClientArea& area)
-      : Control(record.name, record.type), area_(area) {}
+  Windowless(const definition::Record& record, ClientArea& area);
+  ~Windowless() override;
 
   virtual void paint(QPainter& painter) const = 0;
   virtual QRect bounds() const = 0;  // the pixels that paint() may touch
@@ -89,7 +90,6 @@ class ImageControl final : public PropertiesByName<ImageControl, Placed<Windowle
   void click() override {
     if (on_click_) on_click_();
   }
-  void on_click(std::function<void()> handler) { on_click_ = std::move(handler); }
 
   Variant ToolTipText() const { return tooltip_; }
   void set_ToolTipText(const Variant& value) { tooltip_ = value.to_text(); }
@@ -97,6 +97,7 @@ class ImageControl final : public PropertiesByName<ImageControl, Placed<Windowle
 
  protected:
   void placed() override { repaint(); }
+  void connect(Event event, std::function<void()> handler) override;
 
  private:
   friend PropertiesByName;

@@ -56,7 +56,20 @@ void install_platform(Platform* replacement);
 
 // Called over and over while a blocking call (sound, sleep) holds the thread,
 // so that the window layer can keep the window painted. Empty by default.
-void set_blocking_hook(std::function<void()> hook);
+// Returns the hook it replaces.
+std::function<void()> set_blocking_hook(std::function<void()> hook);
 void run_blocking_hook();
+
+// A hook for as long as it lives; then the one it replaced again.
+class ScopedBlockingHook {
+ public:
+  explicit ScopedBlockingHook(std::function<void()> hook) : replaced_(set_blocking_hook(std::move(hook))) {}
+  ~ScopedBlockingHook() { set_blocking_hook(std::move(replaced_)); }
+  ScopedBlockingHook(const ScopedBlockingHook&) = delete;
+  ScopedBlockingHook& operator=(const ScopedBlockingHook&) = delete;
+
+ private:
+  std::function<void()> replaced_;
+};
 
 }  // namespace rt

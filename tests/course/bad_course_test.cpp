@@ -7,15 +7,14 @@
 #include <vector>
 
 #include "tests/course/page_test.h"
+#include "tests/support/dialogue.h"
 
 namespace course_test {
 namespace {
 
 using Names = std::vector<std::string>;
 
-// Line 3: its syllables, and the comma after the fourth.
-const Names kLine3{"wo3", "jiao4", "tian2", "zhong1", "ni3", "jiao4", "shen2", "me0", "ming2", "zi4"};
-constexpr std::size_t kComma = 3;
+using test_support::kLine3;
 constexpr double kPause = 100;
 
 struct Expected {
@@ -36,7 +35,7 @@ Expected line3_with(const CourseLayout& layout) {
       since_last = 0;
     }
     since_last += kPause;
-    if (i == kComma) since_last += kPause + 500;
+    if (i == test_support::kLine3Comma) since_last += kPause + 500;
   }
   return out;
 }

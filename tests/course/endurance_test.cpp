@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/course/page_test.h"
+#include "tests/support/dialogue.h"
 
 namespace course_test {
 namespace {
@@ -29,20 +30,20 @@ void click_all(LivePageTest& test, const Names& cards) {
 
 Names played_by(const Names& cards) {
   Names out;
-  for (const auto& card : cards) out.push_back(std::string(layout::card(card).plays));
+  for (const auto& card : cards) out.push_back(layout::plays(card));
   return out;
 }
 
 TEST_F(LivePageTest, ClicksDuringALineAreHandledAfterItInOrder) {
   CourseFolder course;
   start_page(course);
-  Names expected{"wo3", "jiao4", "tian2", "zhong1", "ni3", "jiao4", "shen2", "me0", "ming2", "zi4"};
+  Names expected = test_support::kLine3;
   const Names clicked = played_by(kClickOrder);
   expected.insert(expected.end(), clicked.begin(), clicked.end());
   // Every syllable followed by its pause, the comma's wait included: no
   // sound cut short, none laid over another.
   std::vector<double> silences(expected.size() - 1, 100);
-  silences[3] = 700;
+  silences[test_support::kLine3Comma] = 700;
   expect_played(
       [&] {
         page().click(layout::centre(layout::kCmd003));

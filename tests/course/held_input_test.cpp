@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "tests/course/page_test.h"
+#include "tests/support/dialogue.h"
 
 namespace course_test {
 namespace {
 
 using namespace std::chrono_literals;
 
-const std::vector<std::string> kLine3{"wo3", "jiao4", "tian2", "zhong1", "ni3",
-                                      "jiao4", "shen2", "me0", "ming2", "zi4"};
+using test_support::kLine3;
 
 class HeldInputTest : public LivePageTest {
  protected:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/course/page_test.h"
+#include "tests/support/dialogue.h"
 
 namespace course_test {
 namespace {
@@ -22,7 +23,7 @@ TEST_F(LivePageTest, StartedFromAnotherFolderCardsPlayTheirSyllables) {
   Names expected;
   for (const char* card : {"Image1", "Image3", "Image15", "Image18", "Image22"}) {
     click_card(card);
-    expected.push_back(std::string(layout::card(card).plays));
+    expected.push_back(layout::plays(card));
     ASSERT_EQ(page().listen(expected.size()).names(), expected);
   }
 }
@@ -33,7 +34,7 @@ TEST_F(LivePageTest, EveryCardPlaysItsOwnSyllable) {
   Names expected;
   for (const auto& card : layout::kCards) {
     page().click(layout::centre(card.rect));
-    expected.push_back(std::string(card.plays));
+    expected.push_back(layout::plays(card.name));
     ASSERT_EQ(page().listen(expected.size()).names(), expected) << card.name;
   }
 }
@@ -49,9 +50,7 @@ const std::vector<Phrase>& phrases() {
       {layout::kCmd001, {"ni2", "hao3"}, {100}},
       {layout::kCmd002, {"ni2", "hao3"}, {100}},
       // Line 3 waits at its comma: the pause, then the pause + 500 ms.
-      {layout::kCmd003,
-       {"wo3", "jiao4", "tian2", "zhong1", "ni3", "jiao4", "shen2", "me0", "ming2", "zi4"},
-       {100, 100, 100, 700, 100, 100, 100, 100, 100}},
+      {layout::kCmd003, test_support::kLine3, {100, 100, 100, 700, 100, 100, 100, 100, 100}},
       {layout::kCmd004, {"wo3", "jiao4", "song1", "ben3"}, {100, 100, 100}},
   };
   return table;

@@ -2,9 +2,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "runtime/core/error.h"
 #include "tests/page/page_fixture.h"
 #include "tests/runtime/forms/message_box.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace page_test {
 namespace {
@@ -141,12 +141,7 @@ TEST_F(PageTest, NavigationProceduresStartTheNeighbourThenEnd) {
   // No lesson 0: the start fails and the page does not end.
   fake().clear_calls();
   fake().fail_shell_for(u"/course/C01\\C00_001.EXE");
-  try {
-    page.GoPrevLesson();
-    ADD_FAILURE() << "no error";
-  } catch (const rt::RuntimeError& error) {
-    EXPECT_EQ(error.number(), rt::ErrorNumber::FileNotFound);
-  }
+  EXPECT_RUNTIME_ERROR(page.GoPrevLesson(), rt::ErrorNumber::FileNotFound);
   EXPECT_TRUE(fake().calls_of(CallKind::EndProgram).empty());
   page.Spare1();
   page.Spare2();

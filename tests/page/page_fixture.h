@@ -15,11 +15,14 @@
 #include "runtime/definition/reader.h"
 #include "runtime/forms/form.h"
 #include "services/basMain.h"
+#include "tests/support/dialogue.h"
 #include "tests/support/fake_platform.h"
 
 namespace page_test {
 
 using test_support::CallKind;
+using test_support::kLine3;
+using test_support::kLine3Comma;
 
 // The page's 13 recordings, each taking this long on the fake clock.
 inline constexpr std::uint64_t kPlayingMs = 400;
@@ -100,9 +103,9 @@ inline std::vector<bool> panel_visibility(const rt::forms::Form& form) {
   return shown;
 }
 
-inline std::vector<std::string> paths(std::initializer_list<const char*> syllables) {
+inline std::vector<std::string> paths(const std::vector<std::string>& syllables) {
   std::vector<std::string> result;
-  for (const char* syllable : syllables) result.push_back(sound_path(syllable));
+  for (const std::string& syllable : syllables) result.push_back(sound_path(syllable));
   return result;
 }
 

@@ -31,7 +31,7 @@ TEST_F(PageTest, EachButtonSpeaksItsSentence) {
   const Case cases[] = {
       {"cmd001", paths({"ni2", "hao3"})},
       {"cmd002", paths({"ni2", "hao3"})},
-      {"cmd003", paths({"wo3", "jiao4", "tian2", "zhong1", "ni3", "jiao4", "shen2", "me0", "ming2", "zi4"})},
+      {"cmd003", paths(kLine3)},
       {"cmd004", paths({"wo3", "jiao4", "song1", "ben3"})},
   };
   for (const Case& c : cases) {
@@ -41,7 +41,7 @@ TEST_F(PageTest, EachButtonSpeaksItsSentence) {
     EXPECT_EQ(played(), c.syllables);
     const std::vector<std::uint64_t> gaps = silences(fake());
     for (size_t i = 0; i < gaps.size(); ++i) {
-      const bool comma = std::string(c.button) == "cmd003" && i == 3;
+      const bool comma = std::string(c.button) == "cmd003" && i == kLine3Comma;
       EXPECT_EQ(gaps[i], comma ? 700u : 100u) << i;
     }
   }
@@ -55,14 +55,14 @@ TEST_F(PageTest, CommaOfTheThirdLineHoldsTwiceThePausePlus500) {
     fake().clear_calls();
     page.cmd003_Click();
     const std::vector<std::uint64_t> gaps = silences(fake());
-    ASSERT_EQ(gaps.size(), 10u);
-    EXPECT_EQ(gaps[3], static_cast<std::uint64_t>(2 * pause + 500));
+    ASSERT_EQ(gaps.size(), kLine3.size());
+    EXPECT_EQ(gaps[kLine3Comma], static_cast<std::uint64_t>(2 * pause + 500));
     // The extra wait follows the pause of "zhong1", never replaces it.
     const auto waits = fake().calls_of(CallKind::SleepEx);
-    ASSERT_EQ(waits.size(), 11u);
-    EXPECT_EQ(waits[3].number, static_cast<std::uint32_t>(pause));
-    EXPECT_EQ(waits[4].number, static_cast<std::uint32_t>(pause + 500));
-    EXPECT_EQ(waits[4].data, 1);  // alertable
+    ASSERT_EQ(waits.size(), kLine3.size() + 1);
+    EXPECT_EQ(waits[kLine3Comma].number, static_cast<std::uint32_t>(pause));
+    EXPECT_EQ(waits[kLine3Comma + 1].number, static_cast<std::uint32_t>(pause + 500));
+    EXPECT_EQ(waits[kLine3Comma + 1].data, 1);  // alertable
   }
 }
 
@@ -72,13 +72,14 @@ TEST_F(PageTest, PauseTooLargeForTheCommaWaitRaisesOverflowAfterTheFirstSentence
   const QString shown = forms_test::answer_message_box(
       [&] { QTest::mouseClick(&widget_at<QPushButton>(centre_of("cmd003")), Qt::LeftButton); });
   EXPECT_TRUE(shown.contains(QStringLiteral("'6'"))) << shown.toStdString();
-  EXPECT_EQ(played(), paths({"wo3", "jiao4", "tian2", "zhong1"}));
-  EXPECT_EQ(fake().calls_of(CallKind::SleepEx).size(), 4u);
+  const std::vector<std::string> first_sentence(kLine3.begin(), kLine3.begin() + kLine3Comma + 1);
+  EXPECT_EQ(played(), paths(first_sentence));
+  EXPECT_EQ(fake().calls_of(CallKind::SleepEx).size(), first_sentence.size());
   // The page keeps running.
   basMain::PauseMs = 2147483147;
   fake().clear_calls();
   page.cmd003_Click();
-  EXPECT_EQ(played().size(), 10u);
+  EXPECT_EQ(played().size(), kLine3.size());
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The page as stored, and as Form_Load leaves it.
 #include <QComboBox>
 
-#include "runtime/core/error.h"
 #include "tests/page/page_fixture.h"
 #include "tests/runtime/forms/message_box.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace page_test {
 namespace {
@@ -77,6 +77,30 @@ TEST_F(PageTest, FolderThatCannotBeMadeCurrentStopsTheStartUpAndIsShown) {
   EXPECT_EQ(form.control("combo001").get("ListCount"), Variant(std::int16_t{0}));
   EXPECT_EQ(basMain::PauseMs, 0);
   EXPECT_FALSE(form.ended());
+}
+
+void rename(std::vector<rt::definition::MenuEntry>& entries, std::string_view name) {
+  for (rt::definition::MenuEntry& entry : entries) {
+    if (entry.record.name == name) entry.record.name += "x";
+    rename(entry.entries, name);
+  }
+}
+
+// A control or menu entry that the procedures use and the window lacks (a
+// name mistyped on either side) fails the start, naming it, before any of
+// them runs.
+TEST_F(PageTest, AControlTheWindowLacksFailsTheStartNamingIt) {
+  for (const char* name : {"lblK", "imgKpinin", "lblTime", "lblT01", "mnuV_free", "Image5", "vscTime"}) {
+    SCOPED_TRACE(name);
+    rt::definition::Definition changed = definition;
+    for (rt::definition::Record& control : changed.controls) {
+      if (control.name == name) control.name += "x";
+    }
+    rename(changed.menus, name);
+    rt::forms::Form lacking(changed);
+    EXPECT_RUNTIME_ERROR_NAMING(page::frmC01_001{lacking}, rt::ErrorNumber::PropertyNotFound,
+                                std::string("frmC01_001.") + name);
+  }
 }
 
 TEST_F(PageTest, UnloadEndsTheProgramWhateverTheCancelValue) {

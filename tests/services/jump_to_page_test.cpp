@@ -38,12 +38,8 @@ TEST_F(Navigation, ATextThatIsNoNumberStartsNothing) {
   for (const Jump& jump : jumps) {
     fake().clear_calls();
     fake().set_title(jump.title);
-    try {
-      basMain::JumpToPage(jump.step);
-      ADD_FAILURE() << "started for step " << jump.step;
-    } catch (const rt::RuntimeError& e) {
-      EXPECT_EQ(e.number(), rt::ErrorNumber::TypeMismatch);
-    }
+    SCOPED_TRACE(jump.step);
+    EXPECT_RUNTIME_ERROR(basMain::JumpToPage(jump.step), rt::ErrorNumber::TypeMismatch);
     EXPECT_TRUE(fake().calls_of(CallKind::Shell).empty());
   }
 }
@@ -56,12 +52,7 @@ TEST_F(Navigation, TheSeparatorIsAppendedWhateverTheFolderEndsWith) {
 
 TEST_F(Navigation, AMissingPageProgramRaises) {
   fake().fail_shell_for(u"/course/C01\\C01_000.EXE");
-  try {
-    basMain::JumpToPage(-1);
-    FAIL();
-  } catch (const rt::RuntimeError& e) {
-    EXPECT_EQ(e.number(), rt::ErrorNumber::FileNotFound);
-  }
+  EXPECT_RUNTIME_ERROR(basMain::JumpToPage(-1), rt::ErrorNumber::FileNotFound);
 }
 
 }  // namespace

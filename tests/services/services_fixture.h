@@ -5,6 +5,7 @@
 
 #include "services/basMain.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace services_tests {
 

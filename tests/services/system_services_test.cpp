@@ -50,7 +50,7 @@ TEST_F(SystemServices, VolumeControlIsSoughtOnTheSystemDrive) {
 TEST_F(SystemServices, NoVolumeControlRaises) {
   fake().set_system_folder("D:\\WINDOWS\\SYSTEM");
   fake().fail_shell_for(u"D:\\Windows\\Sndvol32.exe");
-  EXPECT_THROW(basMain::OpenVolumeControl(), rt::RuntimeError);
+  EXPECT_RUNTIME_ERROR(basMain::OpenVolumeControl(), rt::ErrorNumber::FileNotFound);
 }
 
 TEST_F(SystemServices, HelpOpensAtItsContentsForTheWindow) {
@@ -72,9 +72,14 @@ TEST_F(SystemServices, HelpOpensAtItsContentsForTheWindow) {
 }
 
 TEST_F(SystemServices, HelpWithAWindowTextThatIsNoNumberFailsFirst) {
-  for (std::u16string text : {u"", u"hwnd", u"99999999999"}) {
-    EXPECT_THROW(basMain::OpenHelpContents(text, 0), rt::RuntimeError);
-  }
+  struct Case {
+    std::u16string text;
+    rt::ErrorNumber expected;
+  };
+  const Case cases[] = {{u"", rt::ErrorNumber::TypeMismatch},
+                        {u"hwnd", rt::ErrorNumber::TypeMismatch},
+                        {u"99999999999", rt::ErrorNumber::Overflow}};
+  for (const Case& c : cases) EXPECT_RUNTIME_ERROR(basMain::OpenHelpContents(c.text, 0), c.expected);
   EXPECT_TRUE(fake().calls().empty());
 }
 

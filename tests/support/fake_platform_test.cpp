@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/support/runtime_error_expect.h"
+
 namespace test_support {
 namespace {
 
@@ -41,12 +43,7 @@ TEST(FakePlatform, ShellFailsOnlyForTheNamedProgram) {
   FakePlatform fake;
   fake.fail_shell_for(u"/pages/C01_000.EXE");
   EXPECT_NO_THROW(fake.shell(u"/pages/C01_002.EXE qevo", rt::WindowStyle::Hidden));
-  try {
-    fake.shell(u"/pages/C01_000.EXE qevo", rt::WindowStyle::Hidden);
-    FAIL();
-  } catch (const rt::RuntimeError& e) {
-    EXPECT_EQ(e.number(), rt::ErrorNumber::FileNotFound);
-  }
+  EXPECT_RUNTIME_ERROR(fake.shell(u"/pages/C01_000.EXE qevo", rt::WindowStyle::Hidden), rt::ErrorNumber::FileNotFound);
   ASSERT_EQ(fake.calls_of(CallKind::Shell).size(), 2u);
   EXPECT_EQ(fake.calls_of(CallKind::Shell)[1].text, u"/pages/C01_000.EXE qevo");
 }
@@ -54,7 +51,7 @@ TEST(FakePlatform, ShellFailsOnlyForTheNamedProgram) {
 TEST(FakePlatform, RaisingCallsAreRecordedFirstAndEndingThrows) {
   FakePlatform fake;
   fake.raise_on(CallKind::ChangeDir, rt::ErrorNumber::PathNotFound);
-  EXPECT_THROW(fake.change_dir(u"/nowhere"), rt::RuntimeError);
+  EXPECT_RUNTIME_ERROR(fake.change_dir(u"/nowhere"), rt::ErrorNumber::PathNotFound);
   EXPECT_THROW(fake.end_program(), rt::ProgramEnded);
   ASSERT_EQ(fake.calls().size(), 2u);
   EXPECT_EQ(fake.calls()[0].text, u"/nowhere");

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "tests/runtime/core/error_expect.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/runtime/core/error_expect.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <functional>
 #include <new>
+#include <optional>
 
 #include "runtime/core/cp932.h"
 #include "runtime/core/error.h"
@@ -55,7 +56,7 @@ class FormEvents : public ::testing::Test {
 struct Clicks {
   std::vector<std::string> log;
   void wire(Form& form, const std::string& name, Event event = Event::Click) {
-    form.on(name, event, [this, name] { log.push_back(name); });
+    form.control(name).on(event, [this, name] { log.push_back(name); });
   }
 };
 
@@ -131,8 +132,8 @@ TEST_F(FormEvents, TooltipAndPointerOfTheCardUnderTheMouse) {
 
 TEST_F(FormEvents, ErrorLeavingAHandlerIsShownAndThePageGoesOn) {
   int plays = 0;
-  form.on("imgFront", Event::Click, [&] { rt::raise(rt::ErrorNumber::FileNotFound, "Rambel.exe"); });
-  form.on("imgBack", Event::Click, [&] { ++plays; });
+  form.control("imgFront").on(Event::Click, [&] { rt::raise(rt::ErrorNumber::FileNotFound, "Rambel.exe"); });
+  form.control("imgBack").on(Event::Click, [&] { ++plays; });
   form.show();
   const QString shown = answer_message_box([&] { click(form.client(), {35, 5}); });
   EXPECT_EQ(shown, QStringLiteral("実行時エラー '53':\n\nファイルが見つかりません：Rambel.exe"));
@@ -152,10 +153,10 @@ TEST_F(FormEvents, OtherExceptionsLeavingAHandlerShowAsInternalErrorsAndThePageG
       {"説明のない例外", [] { throw 42; }},
   };
   int plays = 0;
-  form.on("imgBack", Event::Click, [&] { ++plays; });
+  form.control("imgBack").on(Event::Click, [&] { ++plays; });
   form.show();
   for (const Case& c : cases) {
-    form.on("imgFront", Event::Click, c.raise);
+    form.control("imgFront").on(Event::Click, c.raise);
     const QString shown = answer_message_box([&] { click(form.client(), {35, 5}); });
     EXPECT_TRUE(shown.contains(QStringLiteral("内部エラー"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QString::fromUtf8(c.text))) << shown.toStdString();
@@ -169,13 +170,13 @@ TEST_F(FormEvents, OtherExceptionsLeavingAHandlerShowAsInternalErrorsAndThePageG
 // it waits, and whatever arrived meanwhile must wait for it.
 TEST_F(FormEvents, InputMadeDuringAHandlerIsHandledAfterItInOrder) {
   std::vector<std::string> log;
-  form.on("cmdPlay", Event::Click, [&] {
+  form.control("cmdPlay").on(Event::Click, [&] {
     log.push_back("phrase begins");
     rt::run_blocking_hook();
     log.push_back("phrase ends");
   });
-  form.on("imgFront", Event::Click, [&] { log.push_back("imgFront"); });
-  form.on("imgBack", Event::Click, [&] { log.push_back("imgBack"); });
+  form.control("imgFront").on(Event::Click, [&] { log.push_back("imgFront"); });
+  form.control("imgBack").on(Event::Click, [&] { log.push_back("imgBack"); });
   form.on_unload([&](std::int16_t&) { log.push_back("unload"); });
   form.show();
   QWidget& client = form.client();
@@ -205,13 +206,13 @@ TEST_F(FormEvents, HeldClicksKeepTheirOwnPlaces) {
     QTest::mouseClick(form.window().windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       form.client().mapTo(&form.window(), at));
   };
-  form.on("cmdPlay", Event::Click, [&] {
+  form.control("cmdPlay").on(Event::Click, [&] {
     click_window({35, 5});
     click_window({5, 5});
     click_window({35, 5});
   });
-  form.on("imgFront", Event::Click, [&] { log.push_back("imgFront"); });
-  form.on("imgBack", Event::Click, [&] { log.push_back("imgBack"); });
+  form.control("imgFront").on(Event::Click, [&] { log.push_back("imgFront"); });
+  form.control("imgBack").on(Event::Click, [&] { log.push_back("imgBack"); });
   form.show();
   click(*form.client().findChild<QPushButton*>(), {});
   EXPECT_TRUE(log.empty());
@@ -232,7 +233,7 @@ TEST(HeldInput, ClickInAListThatAHeldClickOpenedChoosesTheEntry) {
     combo.call("AddItem", {&text, 1});
   }
   std::vector<int> chosen;
-  form.on("cboPick", Event::Click, [&] { chosen.push_back(combo.get("ListIndex").to_int16()); });
+  form.control("cboPick").on(Event::Click, [&] { chosen.push_back(combo.get("ListIndex").to_int16()); });
   form.window().resize(300, 300);
   form.show();
   QWindow* window = form.window().windowHandle();
@@ -245,7 +246,7 @@ TEST(HeldInput, ClickInAListThatAHeldClickOpenedChoosesTheEntry) {
   box->hidePopup();
   const QPoint chooser = box->mapTo(&form.window(), box->rect().center());
 
-  form.on("cmdPlay", Event::Click, [&] {
+  form.control("cmdPlay").on(Event::Click, [&] {
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, chooser);
     QTest::mouseMove(window, entry);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, entry);
@@ -257,10 +258,33 @@ TEST(HeldInput, ClickInAListThatAHeldClickOpenedChoosesTheEntry) {
   EXPECT_FALSE(list->isVisible());
 }
 
+// A handler that blocks keeps its own window answering, whatever other
+// forms were made and ended before.
+TEST(BlockingHook, BelongsToTheFormWhoseHandlerRuns) {
+  Builder player;
+  player.add(ControlType::CommandButton, "cmdPlay",
+             {{"Position", place(0, 0, 375, 375)}, {"TabIndex", std::int16_t{0}}});
+  Form form(player.definition);
+  {
+    const Builder other;
+    const Form gone(other.definition);
+  }
+  bool answered = false;
+  std::optional<bool> answered_while_blocked;
+  form.control("cmdPlay").on(Event::Click, [&] {
+    QMetaObject::invokeMethod(qApp, [&] { answered = true; }, Qt::QueuedConnection);
+    rt::run_blocking_hook();
+    answered_while_blocked = answered;
+  });
+  form.show();
+  click(*form.client().findChild<QPushButton*>(), {});
+  EXPECT_EQ(answered_while_blocked, true);
+}
+
 TEST_F(FormEvents, NothingRunsOnceAHandlerHasEndedTheProgram) {
   int clicks = 0;
-  form.on("imgFront", Event::Click, [&] { throw rt::ProgramEnded{}; });
-  form.on("imgBack", Event::Click, [&] { ++clicks; });
+  form.control("imgFront").on(Event::Click, [&] { throw rt::ProgramEnded{}; });
+  form.control("imgBack").on(Event::Click, [&] { ++clicks; });
   form.show();
   click(form.client(), {35, 5});
   EXPECT_TRUE(form.ended());

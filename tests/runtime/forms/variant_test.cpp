@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "runtime/core/error.h"
 #include "runtime/forms/variant.h"
+#include "tests/support/runtime_error_expect.h"
 
 namespace {
 
@@ -32,14 +32,7 @@ TEST(Variant, WrongKindOrRangeRaises) {
       {[] { Variant(true).to_text(); }, ErrorNumber::TypeMismatch},
       {[] { Variant(1.5f).to_text(); }, ErrorNumber::TypeMismatch},
   };
-  for (const Case& c : cases) {
-    try {
-      c.convert();
-      ADD_FAILURE() << "no error";
-    } catch (const rt::RuntimeError& error) {
-      EXPECT_EQ(error.number(), c.expected);
-    }
-  }
+  for (const Case& c : cases) EXPECT_RUNTIME_ERROR(c.convert(), c.expected);
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "runtime/core/cp932.h"
-#include "runtime/core/error.h"
 #include "runtime/system/posix_platform.h"
 #include "tests/runtime/system/started_program.h"
+#include "tests/support/runtime_error_expect.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -23,12 +23,8 @@ using Arguments = std::vector<std::string>;
 std::u16string text(const fs::path& path) { return rt::from_utf8(path.string()); }
 
 void expect_file_not_found(rt::PosixPlatform& platform, std::u16string_view command) {
-  try {
-    platform.shell(command, rt::WindowStyle::Hidden);
-    ADD_FAILURE() << "started " << rt::to_utf8(command);
-  } catch (const rt::RuntimeError& e) {
-    EXPECT_EQ(e.number(), rt::ErrorNumber::FileNotFound) << e.what();
-  }
+  SCOPED_TRACE(rt::to_utf8(command));
+  EXPECT_RUNTIME_ERROR(platform.shell(command, rt::WindowStyle::Hidden), rt::ErrorNumber::FileNotFound);
 }
 
 class Shell : public testing::Test {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/core/cp932.h"
-#include "runtime/core/error.h"
+#include "tests/support/runtime_error_expect.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -30,7 +30,7 @@ TEST(TranslatePath, MapsSeparatorsAndDrivesToTheOneRoot) {
 
 TEST(TranslatePath, RefusesBrokenText) {
   const std::u16string lone_surrogate(1, u'\xD800');
-  EXPECT_THROW(rt::translate_path(lone_surrogate), rt::RuntimeError);
+  EXPECT_RUNTIME_ERROR(rt::translate_path(lone_surrogate), rt::ErrorNumber::FileNotFound);
 }
 
 class ResolvePath : public testing::Test {
