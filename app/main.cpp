@@ -7,6 +7,7 @@
 #include "app/display_failure.h"
 #include "app/run_page.h"
 #include "page/stored_definition.h"
+#include "runtime/forms/style.h"
 #include "runtime/system/platform.h"
 
 namespace {
@@ -22,5 +23,7 @@ std::unique_ptr<QApplication> start_qt(int& argc, char** argv) {
 int main(int argc, char** argv) {
   const std::unique_ptr<QApplication> application = start_qt(argc, argv);
   QCoreApplication::setApplicationName(QString::fromStdU16String(rt::platform().title()));
+  // Menus, tooltips and message boxes in the platform's Japanese interface font.
+  QApplication::setFont(rt::forms::interface_font());
   return app::run_page(page::stored_definition());
 }

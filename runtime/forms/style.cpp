@@ -82,6 +82,13 @@ QFont to_qfont(const definition::Font& font) {
   return result;
 }
 
+QFont interface_font() {
+  definition::Font font;
+  font.face = u"MS UI Gothic";
+  font.size_e4 = 90000;
+  return to_qfont(font);
+}
+
 QImage to_qimage(const definition::Picture& picture, std::string_view owner) {
   auto pixels = std::make_unique<pictures::Pixels>();
   try {

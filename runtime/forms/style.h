@@ -23,6 +23,10 @@ QColor to_qcolor(definition::Colour colour);
 
 // The stored face mapped to an installed substitute; points at 96 dpi.
 QFont to_qfont(const definition::Font& font);
+// The platform's font for menus and other text of its own: MS UI Gothic at
+// 9 points, through the same stand-in. A Japanese menu in a Latin font would
+// also cost every start a search of the system's fonts for its characters.
+QFont interface_font();
 
 // Decodes a stored BMP or ICO; raises InvalidPropertyValue naming the owner
 // when the file cannot be decoded.

@@ -118,7 +118,7 @@ ImageControl::ImageControl(const definition::Record& record, ClientArea& area, P
   set_Visible(stored_or(record, "Visible", true));
   const auto* icon = stored<definition::Picture>(record, "MouseIcon");
   if (stored_or<std::uint8_t>(record, "MousePointer", 0) == 99 && icon != nullptr) {
-    pointer_ = to_qcursor(pictures_.image(*icon, name()));
+    pointer_icon_ = pictures_.image(*icon, name());
   }
 }
 
@@ -127,6 +127,12 @@ ImageControl::ImageControl(const definition::Record& record, ClientArea& area, P
 void ImageControl::set_Visible(const Variant& value) {
   if (value.to_bool() && !picture_) decode_picture();
   Placed::set_Visible(value);
+}
+
+const QCursor* ImageControl::cursor() const {
+  if (!pointer_icon_) return nullptr;
+  if (!pointer_) pointer_ = to_qcursor(*pointer_icon_);
+  return &*pointer_;
 }
 
 void ImageControl::decode_picture() {

@@ -86,7 +86,7 @@ class ImageControl final : public PropertiesByName<ImageControl, Placed<Windowle
   bool shown() const override { return visible(); }
   bool takes_mouse() const override { return true; }
   QString tooltip() const override { return QString::fromStdU16String(tooltip_); }
-  const QCursor* cursor() const override { return pointer_ ? &*pointer_ : nullptr; }
+  const QCursor* cursor() const override;
   void click() override {
     if (on_click_) on_click_();
   }
@@ -108,7 +108,11 @@ class ImageControl final : public PropertiesByName<ImageControl, Placed<Windowle
   const definition::Picture* stored_picture_ = nullptr;
   std::optional<QImage> picture_;
   std::u16string tooltip_;
-  std::optional<QCursor> pointer_;
+  // The pointer's picture is decoded with the control, so that a bad one
+  // fails the build; the cursor itself is made when the pointer first comes
+  // over the image, which the first frame does not need.
+  std::optional<QImage> pointer_icon_;
+  mutable std::optional<QCursor> pointer_;
   std::function<void()> on_click_;
 };
 
