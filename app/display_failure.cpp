@@ -35,9 +35,9 @@ void while_starting(QtMsgType type, const QMessageLogContext& context, const QSt
     std::fflush(stderr);
     _exit(1);
   }
-  const int at = message.indexOf(QLatin1String(kNoConnection));
+  const qsizetype at = message.indexOf(QLatin1String(kNoConnection));
   if (at >= 0) {
-    unopened_display = message.mid(at + static_cast<int>(sizeof kNoConnection) - 1).trimmed();
+    unopened_display = message.mid(at + static_cast<qsizetype>(sizeof kNoConnection) - 1).trimmed();
     return;
   }
   // Qt's account of the plugin it then could not load says nothing more.

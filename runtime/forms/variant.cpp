@@ -10,9 +10,9 @@ namespace {
 
 // Numbers as a double, so that range checks see the exact value.
 bool as_number(const Variant::Storage& value, double& number) {
-  if (const auto* v = std::get_if<std::int16_t>(&value)) number = *v;
-  else if (const auto* v = std::get_if<std::int32_t>(&value)) number = *v;
-  else if (const auto* v = std::get_if<float>(&value)) number = *v;
+  if (const auto* i2 = std::get_if<std::int16_t>(&value)) number = *i2;
+  else if (const auto* i4 = std::get_if<std::int32_t>(&value)) number = *i4;
+  else if (const auto* r4 = std::get_if<float>(&value)) number = *r4;
   else return false;
   return true;
 }

@@ -81,7 +81,7 @@ const BadCourse kBadCourses[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Courses, BadCourseTest, ::testing::ValuesIn(kBadCourses),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(BadCourseTest, WithoutASoundFolderTheLineIsSilent) {
   CourseFolder course({.sound_folder = false});

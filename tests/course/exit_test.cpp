@@ -58,7 +58,7 @@ const Ending kEndings[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Endings, ExitTest, ::testing::ValuesIn(kEndings),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace course_test

@@ -18,7 +18,7 @@ constexpr std::int64_t kMs = 1'000'000;
 
 // A sound of `ms` milliseconds; where the capture holds it does not matter
 // here, only its length.
-Heard heard(const char* name, long ms) { return {name, 0, static_cast<long>(ms * kSamplesPerMs), 1.0}; }
+Heard heard(const char* name, long ms) { return {name, 0, static_cast<long>(static_cast<double>(ms) * kSamplesPerMs), 1.0}; }
 
 struct Case {
   const char* what;

@@ -59,7 +59,7 @@ const PauseChange kChanges[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Changes, PauseTest, ::testing::ValuesIn(kChanges),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace course_test

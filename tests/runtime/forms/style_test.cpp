@@ -34,7 +34,7 @@ TEST(SystemColour, EachIndexOfTheClassicSchemeHasItsColour) {
 }
 
 TEST(SystemColour, AnIndexPastTheSchemeIsRefused) {
-  for (const std::uint8_t index : {25, 31, 255}) {
+  for (const std::uint8_t index : {std::uint8_t{25}, std::uint8_t{31}, std::uint8_t{255}}) {
     SCOPED_TRACE(int{index});
     EXPECT_RUNTIME_ERROR_NAMING(rt::forms::to_qcolor(Colour::system(index)), rt::ErrorNumber::InvalidPropertyValue,
                                 std::to_string(index));

@@ -333,7 +333,7 @@ TEST(Background, TwentyFourWarmTonesRepeatingEvery180Pixels) {
     EXPECT_TRUE(c.r >= 232 && c.g >= 160 && c.g <= 208 && c.b >= 96 && c.b <= 136)
         << index << ": " << int{c.r} << "," << int{c.g} << "," << int{c.b};
   }
-  const auto commonest = std::max_element(used.begin(), used.end(), [](auto& a, auto& b) { return a.second < b.second; });
+  const auto commonest = std::max_element(used.begin(), used.end(), [](auto& x, auto& y) { return x.second < y.second; });
   EXPECT_EQ(palette[static_cast<std::size_t>(commonest->first)], (pic::Rgb{240, 184, 120}));
 
   auto agreement = [&](int shift) {  // share of pixels equal to the one `shift` to the right

@@ -234,6 +234,6 @@ TEST_P(ProgramResources, VersionRecordHasItsFixedPartTranslationAndStrings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Built, ProgramResources, ::testing::ValuesIn(programs),
-                         [](const auto& info) { return std::filesystem::path(info.param).filename().string(); });
+                         [](const auto& test) { return std::filesystem::path(test.param).filename().string(); });
 
 }  // namespace
