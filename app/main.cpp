@@ -7,6 +7,7 @@
 #include "app/display_failure.h"
 #include "app/run_page.h"
 #include "page/stored_definition.h"
+#include "runtime/forms/deferred_icon_style.h"
 #include "runtime/forms/style.h"
 #include "runtime/system/platform.h"
 
@@ -25,5 +26,6 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QString::fromStdU16String(rt::platform().title()));
   // Menus, tooltips and message boxes in the platform's Japanese interface font.
   QApplication::setFont(rt::forms::interface_font());
+  QApplication::setStyle(new rt::forms::DeferredIconStyle);
   return app::run_page(page::stored_definition());
 }
