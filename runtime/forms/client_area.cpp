@@ -38,12 +38,7 @@ Windowless* ClientArea::hit(QPoint point) const {
 void ClientArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
-  // The colour shows only where the picture does not reach: each pixel of
-  // the window is written once.
-  painter.setClipRegion(picture_.hasAlphaChannel() ? event->region()
-                                                    : event->region().subtracted(picture_.rect()));
   painter.fillRect(rect(), colour_);
-  painter.setClipRegion(event->region());
   painter.drawImage(QPoint(0, 0), picture_);
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     if ((*it)->shown() && (*it)->bounds().intersects(event->rect())) (*it)->paint(painter);

@@ -12,26 +12,10 @@ namespace {
 // Below this a picture decodes faster than a thread starts.
 constexpr std::size_t kPrefetchBytes = 16 * 1024;
 
-// The key reads this many slices of a picture, spread over its bytes.
-constexpr std::size_t kKeySlices = 16;
-constexpr std::size_t kKeySliceBytes = 64;
-
-std::size_t hash_bytes(definition::Bytes bytes) {
-  return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
 }  // namespace
 
-// The size and a few slices, not every byte: a large picture is looked up
-// twice at start, and pictures whose keys agree are told apart by their bytes.
 std::size_t PictureCache::hash_of(definition::Bytes file) {
-  if (file.size() <= kKeySlices * kKeySliceBytes) return hash_bytes(file);
-  const std::size_t step = (file.size() - kKeySliceBytes) / (kKeySlices - 1);
-  std::size_t key = file.size();
-  for (std::size_t i = 0; i < kKeySlices; ++i) {
-    key = key * 1000003 ^ hash_bytes(file.subspan(i * step, kKeySliceBytes));
-  }
-  return key;
+  return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
 }
 
 PictureCache::Entry* PictureCache::find(definition::Bytes file, std::size_t key) {
