@@ -14,19 +14,19 @@
 
 namespace rt {
 
-// The file as the decoder sees it: its bytes with each missing pad byte put
-// back as a zero.
+// The file as the decoder sees it: the layout's head, then the samples
+// read from the file as they are needed.
 struct Recording::Source {
   int fd = -1;
   std::uint64_t size = 0;
-  std::vector<std::uint64_t> missing_pads;
+  RiffLayout layout;
   sf_count_t position = 0;
 
   ~Source() {
     if (fd >= 0) ::close(fd);
   }
 
-  std::uint64_t length() const { return size + missing_pads.size(); }
+  std::uint64_t length() const { return layout.head.size() + layout.data_size; }
 
   // Reads from the file itself.
   std::size_t read_file(std::uint64_t offset, std::uint8_t* buffer, std::size_t count) const {
@@ -42,23 +42,17 @@ struct Recording::Source {
 
   // Reads at an offset of the file as the decoder sees it.
   std::size_t read_seen(std::uint64_t at, std::uint8_t* buffer, std::size_t count) const {
+    const std::vector<std::uint8_t>& head = layout.head;
     std::size_t done = 0;
-    std::uint64_t shift = 0;  // pads put back before the current position
-    for (const std::uint64_t pad : missing_pads) {
-      const std::uint64_t zero_at = pad + shift;
-      if (at + done < zero_at) {
-        const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(count - done, zero_at - (at + done)));
-        const std::size_t got = read_file(at + done - shift, buffer + done, part);
-        done += got;
-        if (got < part || done == count) return done;
-      }
-      if (at + done == zero_at) {
-        buffer[done++] = 0;
-        if (done == count) return done;
-      }
-      ++shift;
+    if (at < head.size()) {
+      done = static_cast<std::size_t>(std::min<std::uint64_t>(count, head.size() - at));
+      std::memcpy(buffer, head.data() + at, done);
     }
-    return done + read_file(at + done - shift, buffer + done, count - done);
+    if (done == count) return done;
+    const std::uint64_t into_data = at + done - head.size();
+    if (into_data >= layout.data_size) return done;
+    const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(count - done, layout.data_size - into_data));
+    return done + read_file(layout.data_offset + into_data, buffer + done, part);
   }
 };
 
@@ -117,14 +111,13 @@ std::unique_ptr<Source> open_regular_file(const std::string& path) {
 std::unique_ptr<Recording> Recording::open(const SndfileLibrary& sndfile, const std::string& path) {
   std::unique_ptr<Source> source = open_regular_file(path);
   if (!source) return nullptr;
-  const std::optional<RiffLayout> layout = read_riff_layout(
+  std::optional<RiffLayout> layout = read_riff_layout(
       [&](std::uint64_t offset, void* buffer, std::size_t size) {
         return source->read_file(offset, static_cast<std::uint8_t*>(buffer), size);
       },
       source->size);
   if (!layout) return nullptr;
-  source->missing_pads = layout->missing_pads;
-  source->size = layout->data_end;
+  source->layout = std::move(*layout);
 
   std::unique_ptr<Recording> recording(new Recording(sndfile, std::move(source)));
   SF_VIRTUAL_IO io = virtual_io();

@@ -4,7 +4,10 @@
 // variables select it).
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -48,6 +51,19 @@ rt::MonotonicNs time_of(Call call) {
   const rt::MonotonicNs start = rt::monotonic_now();
   call();
   return rt::monotonic_now() - start;
+}
+
+// Waits for a child to end; a child still running after some seconds is
+// killed, so that a fault fails the test instead of hanging it.
+inline int wait_for_end(pid_t child) {
+  int status = 0;
+  for (int tries = 0; tries < 1000; ++tries) {
+    if (waitpid(child, &status, WNOHANG) == child) return status;
+    usleep(10'000);
+  }
+  kill(child, SIGKILL);
+  waitpid(child, &status, 0);
+  return -1;
 }
 
 inline size_t nonzero_samples(const std::string& bytes) {

@@ -1,6 +1,6 @@
 // Recordings come from the course folder: whatever bytes a file holds, the
-// chunk headers are read within it, a missing pad byte is put back without
-// reading past the file, and decoding ends.
+// chunk headers are read within it, the decoder is shown only the chunks
+// that say how to play, and decoding ends.
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size % 2 == 1) recording->read_as_float();
     const std::size_t frame = static_cast<std::size_t>(recording->format().frame_bytes());
     // No file yields more frames than it could hold at one bit each, the
-    // pad bytes put back counted too.
+    // header and pad bytes of our making counted too.
     std::size_t frames = 0;
     for (std::size_t piece; (piece = recording->read(64).size() / frame) > 0;) {
       frames += piece;

@@ -94,15 +94,47 @@ TEST_F(DiskAudio, AnOddChunkWithoutItsPadByteOrAStrayByteStillPlays) {
   EXPECT_NE(out.find(second), std::string::npos);
 }
 
-// Found by fuzzing: behind the samples, a list whose first entry claims a
-// size near 4 GiB kept the decoder reading for minutes before it returned.
-// Nothing after the samples is needed to play them.
-TEST_F(DiskAudio, WhatFollowsTheSamplesIsNotRead) {
+// Found by fuzzing: an information list whose entry claims a size near
+// 4 GiB kept the decoder reading for minutes behind the samples, and for
+// good before them or where a sample count shorter than the decoder expects
+// put it out of step, so that it read the samples as chunks. Only the
+// chunks that say how to play reach the decoder. Each file plays in a child
+// of its own, killed if it hangs.
+TEST_F(DiskAudio, ChunksAPlayerDoesNotNeedAreNotRead) {
   const std::string samples = pattern_samples(kMono16, 2205);
-  temp.write("tail.pnn", riff_wave(format_chunk(kMono16) + riff_chunk("data", samples) +
-                                   "LIST\x11\0\0\x4fP\0\xff\xff\xf7\xff\xff\xff"s));
-  EXPECT_TRUE(play("tail.pnn"));
-  EXPECT_NE(played().find(samples), std::string::npos);
+  const std::string list = riff_chunk("LIST", "INFOIOFT\xf7\xff\xff\xff\x9e\x9d\x9c\x9b\x65"s);
+  // 96 bytes of samples that hold the list one byte in, as a decoder one
+  // byte out of step finds it.
+  const std::string holding_the_list = "\0"s + list + "\0"s + pattern_samples(kMono16, 34);
+  const struct {
+    const char* name;
+    std::string file;
+    std::string samples;
+  } files[] = {
+      {"before-the-format", riff_wave(list + format_chunk(kMono16) + riff_chunk("data", samples)), samples},
+      {"before-the-samples", riff_wave(format_chunk(kMono16) + list + riff_chunk("data", samples)), samples},
+      {"behind-the-samples",
+       riff_wave(format_chunk(kMono16) + riff_chunk("data", samples) +
+                 "LIST\x11\0\0\x4fP\0\xff\xff\xf7\xff\xff\xff"s),
+       samples},
+      {"after-a-short-sample-count",
+       riff_wave(format_chunk(kMono16) + riff_chunk("fact", "abc") + riff_chunk("data", holding_the_list)),
+       holding_the_list},
+  };
+  for (const auto& [name, file, expected] : files) {
+    temp.write("a.pnn", file);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const bool ok = play("a.pnn");
+      platform.reset();  // flushes what the device wrote
+      _exit(ok ? 0 : 1);
+    }
+    const int status = wait_for_end(child);
+    ASSERT_NE(status, -1) << name << " held the call";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name << " did not play";
+    EXPECT_NE(test_support::read_file(output()).find(expected), std::string::npos) << name;
+  }
 }
 
 TEST_F(DiskAudio, FilesWhoseOpenOrReadWouldBlockAreRefusedAtOnce) {

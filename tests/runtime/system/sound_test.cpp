@@ -92,19 +92,6 @@ TEST_F(DiskAudio, UnplayableFilesReturnZeroAndPlayNothing) {
   EXPECT_EQ(nonzero_samples(played()), 2205u) << "something else was played";
 }
 
-// Waits for a child to end; a child still running after some seconds is
-// killed, so that a fault fails the test instead of hanging it.
-int wait_for_end(pid_t child) {
-  int status = 0;
-  for (int tries = 0; tries < 1000; ++tries) {
-    if (waitpid(child, &status, WNOHANG) == child) return status;
-    usleep(10'000);
-  }
-  kill(child, SIGKILL);
-  waitpid(child, &status, 0);
-  return -1;
-}
-
 TEST_F(DiskAudio, ProgramStillEndsOnTerminationSignals) {
   temp.write("a.pnn", wave_file(kMono16, pattern_samples(kMono16, 220)));
   for (const int signal_number : {SIGTERM, SIGINT}) {
