@@ -4,9 +4,9 @@
 // the format chunk and the data chunk, so that it reads nothing a player
 // does not need. Every other chunk (lists of information, sample counts,
 // cue points, editors' own) is left out: a list entry that claims a size
-// near 4 GiB, before the samples or after them, keeps the decoder reading
-// for minutes, and a sample count shorter than the decoder expects puts it
-// out of step with the chunks that follow. Two defects are mended on the
+// near 4 GiB keeps the decoder reading without end before the samples and
+// for minutes behind them, and a sample count shorter than the decoder
+// expects puts it out of step with the chunks that follow. Two defects are mended on the
 // way: an odd-sized chunk written without its pad byte (common in old
 // recordings, which the decoder then refuses) is stepped over, and a data
 // chunk that claims more bytes than the file holds (a cut file, which the
